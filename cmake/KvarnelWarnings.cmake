@@ -1,0 +1,19 @@
+# Compiler settings every target of the program shares.
+add_library(kvarnel_settings INTERFACE)
+if(MSVC)
+    target_compile_options(kvarnel_settings INTERFACE /W4 /utf-8 /fp:precise)
+    if(KVARNEL_WERROR)
+        target_compile_options(kvarnel_settings INTERFACE /WX)
+    endif()
+else()
+    # Results must be exact to the last digit: no fused multiply-add behind our back.
+    target_compile_options(kvarnel_settings INTERFACE -Wall -Wextra -Wpedantic -ffp-contract=off)
+    if(KVARNEL_WERROR)
+        target_compile_options(kvarnel_settings INTERFACE -Werror)
+    endif()
+    if(KVARNEL_SANITIZE)
+        target_compile_options(kvarnel_settings INTERFACE
+            -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer)
+        target_link_options(kvarnel_settings INTERFACE -fsanitize=address,undefined)
+    endif()
+endif()

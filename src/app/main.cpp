@@ -1,0 +1,11 @@
+#include "app/program.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication application(argc, argv);
+    kvarnel::Program program;
+    program.start();
+    return QApplication::exec();
+}

@@ -1,0 +1,16 @@
+#pragma once
+
+namespace kvarnel {
+
+struct PipeSection
+{
+    double area; // mm²
+    double mass; // kg/m
+};
+
+// Cross-section and mass per metre of a round pipe from its outer diameter and wall
+// thickness (mm) and the density of its material (kg/m³). Throws FloatingPointError when
+// a step leaves the double range.
+PipeSection calculate(double outer_diameter, double wall_thickness, double density);
+
+} // namespace kvarnel

@@ -1,0 +1,34 @@
+#include "platform/error_report.h"
+
+#include <QMessageBox>
+
+#include <utility>
+
+namespace kvarnel::platform {
+namespace {
+
+ErrorSink &currentSink()
+{
+    static ErrorSink sink;
+    return sink;
+}
+
+} // namespace
+
+void reportError(QWidget *owner, const QString &message)
+{
+    if (const ErrorSink &sink = currentSink()) {
+        sink(owner, message);
+        return;
+    }
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("Кварнель"), message, QMessageBox::Ok,
+                    owner);
+    box.exec();
+}
+
+ErrorSink setErrorSink(ErrorSink sink)
+{
+    return std::exchange(currentSink(), std::move(sink));
+}
+
+} // namespace kvarnel::platform

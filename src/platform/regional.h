@@ -1,0 +1,11 @@
+#pragma once
+
+#include <string>
+
+namespace kvarnel::platform {
+
+// The decimal separator of the user's regional settings, as UTF-8 (a comma under Russian
+// settings, a full stop under English ones).
+std::string decimalSeparator();
+
+} // namespace kvarnel::platform

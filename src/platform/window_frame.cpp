@@ -1,0 +1,24 @@
+#include "platform/window_frame.h"
+
+#include <QWidget>
+
+namespace kvarnel::platform {
+
+void applyFrame(QWidget *window, const WindowFrame &frame)
+{
+    window->setObjectName(QString::fromUtf8(frame.name));
+    window->setWindowTitle(QString::fromUtf8(frame.caption));
+    const QSize client = toPixels(frame.client);
+    Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                            | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    if (frame.border == Border::Fixed) {
+        flags |= Qt::MSWindowsFixedSizeDialogHint;
+        window->setFixedSize(client);
+    } else {
+        flags |= Qt::WindowMinMaxButtonsHint;
+        window->resize(client);
+    }
+    window->setWindowFlags(flags);
+}
+
+} // namespace kvarnel::platform

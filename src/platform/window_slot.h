@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+
+#include <functional>
+#include <utility>
+
+namespace kvarnel::platform {
+
+// Holds the one instance of a top-level window. The window is created the first time it
+// is shown and deleted when the user closes it; the next show creates it afresh. Showing
+// an open window brings it to the front, restored if it was minimised.
+template<typename Window>
+class WindowSlot
+{
+public:
+    using Factory = std::function<Window *()>;
+
+    explicit WindowSlot(Factory create) : m_create(std::move(create)) {}
+    WindowSlot(const WindowSlot &) = delete;
+    WindowSlot &operator=(const WindowSlot &) = delete;
+    ~WindowSlot() { delete m_window.data(); }
+
+    Window *window() const { return m_window.data(); }
+
+    Window *show()
+    {
+        if (!m_window) {
+            m_window = m_create();
+            m_window->setAttribute(Qt::WA_DeleteOnClose);
+        }
+        if (m_window->isMinimized())
+            m_window->setWindowState(m_window->windowState() & ~Qt::WindowMinimized);
+        m_window->show();
+        m_window->raise();
+        m_window->activateWindow();
+        return m_window.data();
+    }
+
+    void close()
+    {
+        if (m_window)
+            m_window->close();
+    }
+
+private:
+    Factory m_create;
+    QPointer<Window> m_window;
+};
+
+} // namespace kvarnel::platform

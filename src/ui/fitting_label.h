@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QLabel>
+
+namespace kvarnel::ui {
+
+// A result label: selectable with the mouse for copying, never editable, outside the Tab
+// order. A text wider than the label is shown whole in a smaller size of the same face.
+class FittingLabel : public QLabel
+{
+    Q_OBJECT
+
+public:
+    explicit FittingLabel(QWidget *parent = nullptr);
+
+    void setBaseFont(const QFont &font);
+    void showText(const QString &text);
+
+private:
+    QFont m_baseFont;
+};
+
+} // namespace kvarnel::ui
