@@ -1,0 +1,48 @@
+#include "calc/number_text.h"
+#include "calc/pipe.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+void readNumber(benchmark::State &state)
+{
+    for (auto _ : state)
+        benchmark::DoNotOptimize(kvarnel::to_number("4,61552525"));
+}
+BENCHMARK(readNumber);
+
+void writeNumber(benchmark::State &state)
+{
+    double value = 587.9650000000001;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(value);
+        benchmark::DoNotOptimize(kvarnel::to_text(value, ","));
+    }
+}
+BENCHMARK(writeNumber);
+
+void calculate(benchmark::State &state)
+{
+    double diameter = 57, wall = 3.5, density = 8800;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(diameter);
+        benchmark::DoNotOptimize(kvarnel::calculate(diameter, wall, density));
+    }
+}
+BENCHMARK(calculate);
+
+// What one click on the calculate button computes: three reads, the calculation and
+// two writes.
+void oneClick(benchmark::State &state)
+{
+    for (auto _ : state) {
+        const auto section = kvarnel::calculate(kvarnel::to_number("57"), kvarnel::to_number("3.5"),
+                                                kvarnel::to_number("8800"));
+        benchmark::DoNotOptimize(kvarnel::to_text(section.area, ","));
+        benchmark::DoNotOptimize(kvarnel::to_text(section.mass, ","));
+    }
+}
+BENCHMARK(oneClick);
+
+} // namespace

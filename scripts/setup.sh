@@ -1,0 +1,35 @@
+# Shared by scripts/run and scripts/test (sourced, not run): installs the Debian packages
+# the build needs when any is missing, then configures the build in build/.
+# Extra packages may be named in the array `extra_packages` before sourcing.
+
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+build_dir="$root/build"
+
+as_root() {
+    if [ "$(id -u)" -eq 0 ]; then
+        "$@"
+    else
+        sudo "$@"
+    fi
+}
+
+install_missing() {
+    local missing=() package
+    for package in "$@"; do
+        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' \
+            || missing+=("$package")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Installing ${missing[*]}"
+    as_root apt-get update -q
+    as_root env DEBIAN_FRONTEND=noninteractive \
+        apt-get install -y -q --no-install-recommends "${missing[@]}"
+}
+
+install_missing g++ cmake make pkg-config qt6-base-dev libgl-dev fonts-liberation fontconfig \
+    "${extra_packages[@]}"
+
+if [ ! -f "$build_dir/CMakeCache.txt" ]; then
+    # shellcheck disable=SC2086 # KVARNEL_CMAKE_ARGS holds several arguments
+    cmake -S "$root" -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo ${KVARNEL_CMAKE_ARGS:-}
+fi

@@ -1,0 +1,317 @@
+#include "platform/error_report.h"
+#include "ui/main_window.h"
+
+#include <QApplication>
+#include <QFontMetricsF>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QTest>
+
+#include <memory>
+
+using kvarnel::ui::MainWindow;
+
+namespace {
+
+struct Expected
+{
+    const char *name;
+    int left, top, width, height; // twips
+};
+
+// The window definition, transcribed on its own so that a slip in either copy shows.
+constexpr Expected layout[] = {
+    {"Label1", 120, 240, 2415, 255},   {"Label2", 120, 600, 2415, 255},
+    {"Label3", 120, 960, 2415, 255},   {"Command1", 120, 1320, 3615, 375},
+    {"Label4", 120, 1920, 1815, 255},  {"Label5", 120, 2400, 1815, 255},
+    {"Text1", 2640, 120, 1095, 285},   {"Text2", 2640, 480, 1095, 285},
+    {"Text3", 2640, 840, 1095, 285},   {"Label6", 2040, 1920, 1695, 255},
+    {"Label7", 2040, 2280, 1695, 375}, {"Command2", 120, 2760, 3615, 375},
+    {"Command3", 120, 3240, 3615, 375}, {"Command4", 120, 3720, 3615, 375},
+};
+
+QString separator()
+{
+    return qEnvironmentVariable("LC_ALL").startsWith(u"ru") ? QStringLiteral(",") : QStringLiteral(".");
+}
+
+} // namespace
+
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        m_reports.clear();
+        kvarnel::platform::setErrorSink(
+            [this](QWidget *owner, const QString &message) {
+                m_reports.append({owner, message, label("Label6")->text(), label("Label7")->text()});
+            });
+        m_window = std::make_unique<MainWindow>();
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    }
+
+    void cleanup()
+    {
+        m_window.reset();
+        kvarnel::platform::setErrorSink({});
+    }
+
+    void shouldHaveDefaultValues()
+    {
+        QCOMPARE(m_window->objectName(), u"Form1");
+        QCOMPARE(m_window->windowTitle(), u"Кварнель");
+        QCOMPARE(m_window->size(), QSize(257, 297));
+        QCOMPARE(m_window->minimumSize(), m_window->maximumSize());
+        const Qt::WindowFlags flags = m_window->windowFlags();
+        QVERIFY(flags & Qt::WindowCloseButtonHint);
+        QVERIFY(!(flags & Qt::WindowMinimizeButtonHint));
+        QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
+        QCOMPARE(QApplication::focusWidget(), button("Command1"));
+        for (const char *name : {"Text1", "Text2", "Text3"})
+            QVERIFY(box(name)->text().isEmpty());
+        for (const char *name : {"Label6", "Label7"})
+            QVERIFY(label(name)->text().isEmpty());
+        QCOMPARE(label("Label5")->text(), u"Масса  трубы  (кг/м) =");
+        QCOMPARE(label("Label8")->text(), u"Vemra");
+    }
+
+    void geometryFollowsTheTwipTable()
+    {
+        for (const Expected &e : layout) {
+            auto *widget = m_window->findChild<QWidget *>(QString::fromLatin1(e.name));
+            QVERIFY2(widget, e.name);
+            QCOMPARE(widget->geometry(),
+                     QRect(e.left / 15, e.top / 15, e.width / 15, e.height / 15));
+        }
+        // The signature keeps its place and may only grow to the right, inside the window.
+        const QRect signature = label("Label8")->geometry();
+        QCOMPARE(signature.topLeft(), QPoint(216, 280));
+        QCOMPARE(signature.height(), 17);
+        QVERIFY(signature.width() >= 25);
+        QVERIFY(signature.right() < m_window->width());
+    }
+
+    void fonts()
+    {
+        QCOMPARE(m_window->font().pixelSize(), 11);
+        QCOMPARE(label("Label1")->font().pixelSize(), 11);
+        QCOMPARE(label("Label6")->font().pixelSize(), 13);
+        QCOMPARE(label("Label7")->font().pixelSize(), 21);
+        QCOMPARE(QFontInfo(label("Label7")->font()).family(), u"Liberation Sans");
+        QVERIFY(QFontInfo(label("Label1")->font()).family() != u"DejaVu Sans");
+    }
+
+    void everyCaptionFits()
+    {
+        for (auto *l : m_window->findChildren<QLabel *>()) {
+            const qreal needed = QFontMetricsF(l->font()).horizontalAdvance(l->text());
+            QVERIFY2(needed <= l->contentsRect().width(), qPrintable(l->objectName()));
+        }
+        for (auto *b : m_window->findChildren<QPushButton *>()) {
+            QStyleOptionButton option;
+            option.initFrom(b);
+            const QRect contents = b->style()->subElementRect(QStyle::SE_PushButtonContents, &option, b);
+            const qreal needed = QFontMetricsF(b->font()).horizontalAdvance(b->text());
+            QVERIFY2(needed <= contents.width(), qPrintable(b->objectName()));
+        }
+    }
+
+    void calculates_data()
+    {
+        QTest::addColumn<QString>("diameter");
+        QTest::addColumn<QString>("wall");
+        QTest::addColumn<QString>("density");
+        QTest::addColumn<QString>("area");
+        QTest::addColumn<QString>("mass");
+
+        QTest::newRow("brass") << "57" << "3.5" << "8800" << "587.965" << "5.174092";
+        QTest::newRow("steel") << "57" << "3.5" << "7850" << "587.965" << "4.61552525";
+        QTest::newRow("comma typed") << "57" << "3,5" << "8800" << "587.965" << "5.174092";
+        QTest::newRow("all empty") << "" << "" << "" << "0" << "0";
+        QTest::newRow("wall past the diameter") << "10" << "20" << "7850" << "-628" << "-4.9298";
+        QTest::newRow("no density") << "57" << "3.5" << "" << "587.965" << "0";
+        QTest::newRow("scientific") << "1E100" << "5E99" << "1" << "7.85E+199" << "7.85E+193";
+    }
+
+    void calculates()
+    {
+        QFETCH(QString, diameter);
+        QFETCH(QString, wall);
+        QFETCH(QString, density);
+        QFETCH(QString, area);
+        QFETCH(QString, mass);
+        QTest::keyClicks(box("Text1"), diameter);
+        QTest::keyClicks(box("Text2"), wall);
+        QTest::keyClicks(box("Text3"), density);
+        for (int click = 0; click < 2; ++click) { // a second click shows the same
+            QTest::mouseClick(button("Command2"), Qt::LeftButton);
+            QCOMPARE(label("Label6")->text(), area.replace(u'.', separator()));
+            QCOMPARE(label("Label7")->text(), mass.replace(u'.', separator()));
+        }
+        QCOMPARE(box("Text2")->text(), wall); // inputs are never reformatted
+        QVERIFY(m_reports.isEmpty());
+    }
+
+    void writtenResultReadsBack()
+    {
+        QTest::keyClicks(box("Text1"), "57");
+        QTest::keyClicks(box("Text2"), "3.5");
+        QTest::keyClicks(box("Text3"), "7850");
+        QTest::mouseClick(button("Command2"), Qt::LeftButton);
+        const QString mass = label("Label7")->text();
+        box("Text3")->clear();
+        QTest::keyClicks(box("Text3"), mass); // 4,61552525 under comma settings
+        QTest::mouseClick(button("Command2"), Qt::LeftButton);
+        QCOMPARE(label("Label7")->text(), QStringLiteral("0.00271376730361625").replace(u'.', separator()));
+    }
+
+    void longResultIsShownWhole()
+    {
+        QTest::keyClicks(box("Text1"), "97.1");
+        QTest::keyClicks(box("Text2"), "3.7");
+        QTest::keyClicks(box("Text3"), "8829");
+        QTest::mouseClick(button("Command2"), Qt::LeftButton);
+        QLabel *mass = label("Label7");
+        QCOMPARE(mass->text(), QStringLiteral("9.58053507479999").replace(u'.', separator()));
+        QVERIFY(mass->font().pixelSize() < 21);
+        QCOMPARE(QFontInfo(mass->font()).family(), u"Liberation Sans");
+        QVERIFY(QFontMetricsF(mass->font()).horizontalAdvance(mass->text()) <= mass->width());
+
+        // A short result brings the full size back.
+        QTest::mouseClick(button("Command3"), Qt::LeftButton);
+        QTest::mouseClick(button("Command2"), Qt::LeftButton);
+        QCOMPARE(mass->font().pixelSize(), 21);
+    }
+
+    void clears()
+    {
+        QTest::keyClicks(box("Text1"), "57");
+        QTest::keyClicks(box("Text2"), "3.5");
+        QTest::keyClicks(box("Text3"), "8800");
+        QTest::mouseClick(button("Command2"), Qt::LeftButton);
+        QTest::mouseClick(button("Command3"), Qt::LeftButton);
+        for (const char *name : {"Text1", "Text2", "Text3"})
+            QVERIFY(box(name)->text().isEmpty());
+        for (const char *name : {"Label6", "Label7"})
+            QVERIFY(label(name)->text().isEmpty());
+        QCOMPARE(QApplication::focusWidget(), button("Command3"));
+        QTest::mouseClick(button("Command2"), Qt::LeftButton);
+        QCOMPARE(label("Label6")->text(), u"0");
+        QCOMPARE(label("Label7")->text(), u"0");
+    }
+
+    void overflowIsReportedAndTheWindowLivesOn_data()
+    {
+        QTest::addColumn<QString>("diameter");
+        QTest::newRow("a step overflows") << "1E160";
+        QTest::newRow("a box out of range") << "1E400";
+    }
+
+    void overflowIsReportedAndTheWindowLivesOn()
+    {
+        QFETCH(QString, diameter);
+        QTest::keyClicks(box("Text1"), "57");
+        QTest::keyClicks(box("Text2"), "3.5");
+        QTest::keyClicks(box("Text3"), "8800");
+        QTest::mouseClick(button("Command2"), Qt::LeftButton);
+        QVERIFY(!label("Label6")->text().isEmpty());
+
+        box("Text1")->clear();
+        QTest::keyClicks(box("Text1"), diameter);
+        QTest::mouseClick(button("Command2"), Qt::LeftButton);
+        QCOMPARE(m_reports.size(), 1);
+        QCOMPARE(m_reports[0].owner, m_window.get());
+        QVERIFY(m_reports[0].message.contains(u"Переполнение"));
+        QVERIFY(m_reports[0].area.isEmpty()); // results emptied before the report
+        QVERIFY(m_reports[0].mass.isEmpty());
+        QVERIFY(label("Label6")->text().isEmpty());
+        QCOMPARE(box("Text1")->text(), diameter);
+        QCOMPARE(box("Text3")->text(), u"8800");
+
+        box("Text1")->clear();
+        QTest::keyClicks(box("Text1"), "57");
+        QTest::mouseClick(button("Command2"), Qt::LeftButton);
+        QCOMPARE(label("Label7")->text(), QStringLiteral("5.174092").replace(u'.', separator()));
+    }
+
+    void tabOrderCycles()
+    {
+        const char *order[] = {"Text1", "Text2", "Text3", "Command2", "Command3", "Command4", "Command1"};
+        for (const char *name : order) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget()->objectName(), QString::fromLatin1(name));
+        }
+    }
+
+    void enterPressesOnlyTheFocusedButton()
+    {
+        QTest::keyClicks(box("Text1"), "57");
+        QTest::keyClick(box("Text1"), Qt::Key_Return);
+        QTest::keyClick(box("Text1"), Qt::Key_Enter);
+        QTest::keyClick(box("Text1"), Qt::Key_Escape);
+        QVERIFY(label("Label6")->text().isEmpty());
+        QCOMPARE(box("Text1")->text(), u"57");
+
+        button("Command2")->setFocus();
+        QTest::keyClick(button("Command2"), Qt::Key_Return);
+        QVERIFY(!label("Label6")->text().isEmpty());
+        button("Command3")->setFocus();
+        QTest::keyClick(button("Command3"), Qt::Key_Space);
+        QVERIFY(label("Label6")->text().isEmpty());
+
+        // A button is the window's default only while it has the focus itself.
+        box("Text2")->setFocus();
+        for (auto *b : m_window->findChildren<QPushButton *>())
+            QVERIFY2(!b->isDefault(), qPrintable(b->objectName()));
+    }
+
+    void resultsAreSelectableButNotEditable()
+    {
+        for (const char *name : {"Label6", "Label7"}) {
+            QLabel *result = label(name);
+            QCOMPARE(result->textInteractionFlags(), Qt::TextSelectableByMouse);
+            QVERIFY(!(result->focusPolicy() & Qt::TabFocus));
+        }
+    }
+
+    void buttonsAskTheProgram()
+    {
+        QSignalSpy catalogue(m_window.get(), &MainWindow::catalogueRequested);
+        QSignalSpy exit(m_window.get(), &MainWindow::exitRequested);
+        QTest::mouseClick(button("Command1"), Qt::LeftButton);
+        QCOMPARE(catalogue.size(), 1);
+        QCOMPARE(exit.size(), 0);
+        QTest::mouseClick(button("Command4"), Qt::LeftButton);
+        QCOMPARE(exit.size(), 1);
+    }
+
+private:
+    struct Report
+    {
+        QWidget *owner;
+        QString message;
+        QString area;
+        QString mass;
+    };
+
+    QLineEdit *box(const char *name) const { return m_window->findChild<QLineEdit *>(QString::fromLatin1(name)); }
+    QLabel *label(const char *name) const { return m_window->findChild<QLabel *>(QString::fromLatin1(name)); }
+    QPushButton *button(const char *name) const
+    {
+        return m_window->findChild<QPushButton *>(QString::fromLatin1(name));
+    }
+
+    std::unique_ptr<MainWindow> m_window;
+    QList<Report> m_reports;
+};
+
+QTEST_MAIN(TestMainWindow)
+#include "test_main_window.moc"
