@@ -1,34 +1,62 @@
 #include "app/program.h"
 
+#include "reference/density_tables.h"
+#include "ui/catalogue_window.h"
 #include "ui/main_window.h"
+#include "ui/reference_window.h"
 
 #include <QCoreApplication>
 
 namespace kvarnel {
 
-Program::Program()
-    : m_main([this] {
-          auto *window = new ui::MainWindow;
-          QObject::connect(window, &ui::MainWindow::catalogueRequested, window,
-                           [this] { showCatalogue(); });
-          QObject::connect(window, &ui::MainWindow::exitRequested, window, [this] { quit(); });
-          return window;
-      })
-{
-}
+static_assert(std::tuple_size_v<decltype(reference::densityTables)> == 8);
 
+Program::Program() = default;
 Program::~Program() = default;
 
-void Program::start() { m_main.show(); }
+void Program::start()
+{
+    m_main.show([this] {
+        auto *window = new ui::MainWindow;
+        QObject::connect(window, &ui::MainWindow::catalogueRequested, window,
+                         [this] { showCatalogue(); });
+        QObject::connect(window, &ui::MainWindow::exitRequested, window, [this] { quit(); });
+        return window;
+    });
+}
 
-void Program::showCatalogue() {}
+void Program::showCatalogue()
+{
+    m_catalogue.show([this] {
+        auto *window = new ui::CatalogueWindow;
+        QObject::connect(window, &ui::CatalogueWindow::tableRequested, window,
+                         [this](int index) { showReference(index); });
+        return window;
+    });
+}
+
+void Program::showReference(int index)
+{
+    const auto i = static_cast<std::size_t>(index);
+    m_references.at(i).show([i] { return new ui::ReferenceWindow(reference::densityTables[i]); });
+}
 
 void Program::quit()
 {
     m_main.close();
+    m_catalogue.close();
+    for (auto &slot : m_references)
+        slot.close();
     QCoreApplication::exit(0);
 }
 
 ui::MainWindow *Program::mainWindow() const { return m_main.window(); }
+
+ui::CatalogueWindow *Program::catalogue() const { return m_catalogue.window(); }
+
+ui::ReferenceWindow *Program::reference(int index) const
+{
+    return m_references.at(static_cast<std::size_t>(index)).window();
+}
 
 } // namespace kvarnel

@@ -2,15 +2,20 @@
 
 #include "platform/window_slot.h"
 
+#include <array>
+
 namespace kvarnel::ui {
+class CatalogueWindow;
 class MainWindow;
-}
+class ReferenceWindow;
+} // namespace kvarnel::ui
 
 namespace kvarnel {
 
-// The program's windows and their lifetime: each exists at most once, is created when
-// first shown and deleted when closed. The program ends when its last window closes, or
-// at once on the main window's exit button.
+// The program's windows and their lifetime. Each exists at most once, is created when
+// first shown and deleted when closed; none owns another, so closing one never closes
+// the rest. The program ends when its last window closes, or at once on the main
+// window's exit button.
 class Program
 {
 public:
@@ -21,12 +26,17 @@ public:
 
     void start();
     void showCatalogue();
+    void showReference(int index);
     void quit();
 
     ui::MainWindow *mainWindow() const;
+    ui::CatalogueWindow *catalogue() const;
+    ui::ReferenceWindow *reference(int index) const;
 
 private:
     platform::WindowSlot<ui::MainWindow> m_main;
+    platform::WindowSlot<ui::CatalogueWindow> m_catalogue;
+    std::array<platform::WindowSlot<ui::ReferenceWindow>, 8> m_references;
 };
 
 } // namespace kvarnel

@@ -44,4 +44,6 @@ QFont font(Face face, double points, Weight weight)
     return f;
 }
 
+QFont dialogFont() { return font(Face::MsSansSerif, 8.25); }
+
 } // namespace kvarnel::platform

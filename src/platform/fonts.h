@@ -19,4 +19,7 @@ enum class Weight {
 
 QFont font(Face face, double points, Weight weight = Weight::Regular);
 
+// The windows' default dialog font, MS Sans Serif 8.25 pt.
+QFont dialogFont();
+
 } // namespace kvarnel::platform

@@ -3,9 +3,6 @@
 #include <QPointer>
 #include <QWidget>
 
-#include <functional>
-#include <utility>
-
 namespace kvarnel::platform {
 
 // Holds the one instance of a top-level window. The window is created the first time it
@@ -15,19 +12,19 @@ template<typename Window>
 class WindowSlot
 {
 public:
-    using Factory = std::function<Window *()>;
-
-    explicit WindowSlot(Factory create) : m_create(std::move(create)) {}
+    WindowSlot() = default;
     WindowSlot(const WindowSlot &) = delete;
     WindowSlot &operator=(const WindowSlot &) = delete;
     ~WindowSlot() { delete m_window.data(); }
 
     Window *window() const { return m_window.data(); }
 
-    Window *show()
+    // `create` makes a new window when the slot is empty.
+    template<typename Create>
+    Window *show(Create create)
     {
         if (!m_window) {
-            m_window = m_create();
+            m_window = create();
             m_window->setAttribute(Qt::WA_DeleteOnClose);
         }
         if (m_window->isMinimized())
@@ -45,7 +42,6 @@ public:
     }
 
 private:
-    Factory m_create;
     QPointer<Window> m_window;
 };
 

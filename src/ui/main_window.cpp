@@ -44,7 +44,6 @@ constexpr Control controls[] = {
 constexpr platform::TwipRect areaRect{2040, 1920, 1695, 255};
 constexpr platform::TwipRect massRect{2040, 2280, 1695, 375};
 
-constexpr double dialogFontPoints = 8.25;
 constexpr double areaFontPoints = 9.75;
 constexpr double massFontPoints = 15.75;
 
@@ -71,7 +70,7 @@ double readNumber(const QLineEdit *box) { return to_number(box->text().toStdStri
 MainWindow::MainWindow(QWidget *parent) : QWidget(parent)
 {
     platform::applyFrame(this, frame);
-    setFont(platform::font(Face::MsSansSerif, dialogFontPoints));
+    setFont(platform::dialogFont());
     buildControls(this, controls);
 
     m_diameter = control<QLineEdit>(this, "Text1");

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "platform/fonts.h"
+#include "platform/window_frame.h"
+
+#include <cstddef>
+#include <optional>
+#include <span>
+#include <string_view>
+
+namespace kvarnel::reference {
+
+using platform::Weight;
+
+// One line of a table: a grade and, unless the table has one density for all its grades,
+// the grade's own density. Texts are UTF-8 and shown exactly, inner blanks included.
+struct GradeRow
+{
+    std::string_view grade;
+    std::string_view density = {};
+};
+
+struct Header
+{
+    std::string_view grade;
+    std::string_view density;
+    Weight weight;
+};
+
+// A density that fills the whole density column beside all grades, in its own size.
+struct MergedDensity
+{
+    std::string_view text;
+    double points;
+};
+
+// The content of one reference window. Lengths are millimetres at physical size.
+struct DensityTable
+{
+    platform::WindowFrame window;
+    Header header;
+    std::span<const GradeRow> rows;
+    Weight gradeWeight;                           // the rule for the grade column
+    std::span<const std::size_t> otherWeightRows; // grades in the other weight (0-based rows)
+    std::optional<MergedDensity> merged;
+    double gradeColumnWidth;
+    double densityColumnWidth;
+    double width; // overall drawn extent
+    double height;
+
+    Weight gradeWeightOf(std::size_t row) const
+    {
+        for (std::size_t other : otherWeightRows) {
+            if (other == row)
+                return gradeWeight == Weight::Bold ? Weight::Regular : Weight::Bold;
+        }
+        return gradeWeight;
+    }
+};
+
+} // namespace kvarnel::reference
