@@ -58,6 +58,13 @@ Span rule(double begin)
     return {first, std::max(first + 1, px(begin + ruleThickness))};
 }
 
+// A rule whose outer edge is the table's edge.
+Span ruleEndingAt(double end)
+{
+    const int last = px(end);
+    return {std::min(last - 1, px(end - ruleThickness)), last};
+}
+
 struct Band
 {
     Span rule;
@@ -129,8 +136,7 @@ ColumnLayout layColumns(const DensityTable &table)
 {
     ColumnLayout columns;
     columns.greyRule = rule(table.gradeColumnWidth);
-    columns.whiteRule = {px(table.width - ruleThickness),
-                         std::max(px(table.width - ruleThickness) + 1, px(table.width))};
+    columns.whiteRule = ruleEndingAt(table.width);
     columns.grade = {0, columns.greyRule.begin};
     columns.density = {columns.greyRule.end, columns.whiteRule.begin};
     using platform::millimetresToPixels;
