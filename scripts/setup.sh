@@ -26,7 +26,7 @@ install_missing() {
         apt-get install -y -q --no-install-recommends "${missing[@]}"
 }
 
-install_missing g++ cmake make pkg-config qt6-base-dev libgl-dev fonts-liberation fontconfig \
+install_missing g++ cmake make pkg-config qt6-base-dev qt6-svg-dev libgl-dev fonts-liberation fontconfig \
     "${extra_packages[@]}"
 
 if [ ! -f "$build_dir/CMakeCache.txt" ]; then

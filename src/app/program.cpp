@@ -5,7 +5,11 @@
 #include "ui/main_window.h"
 #include "ui/reference_window.h"
 
-#include <QCoreApplication>
+#include "app/version.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QIcon>
 
 namespace kvarnel {
 
@@ -14,8 +18,28 @@ static_assert(std::tuple_size_v<decltype(reference::densityTables)> == 8);
 Program::Program() = default;
 Program::~Program() = default;
 
+namespace {
+
+// The icon is rendered from its SVG at build time, so no SVG support is loaded at start.
+QIcon applicationIcon()
+{
+    QIcon icon;
+    for (int size : {16, 24, 32, 48, 64, 128, 256}) {
+        const QString file = QStringLiteral(":/icons/kvarnel-%1.png").arg(size);
+        if (QFile::exists(file))
+            icon.addFile(file, QSize(size, size));
+    }
+    return icon;
+}
+
+} // namespace
+
 void Program::start()
 {
+    QApplication::setApplicationName(QStringLiteral("kvarnel"));
+    QApplication::setApplicationVersion(QStringLiteral(KVARNEL_VERSION));
+    QApplication::setDesktopFileName(QStringLiteral("kvarnel"));
+    QApplication::setWindowIcon(applicationIcon());
     m_main.show([this] {
         auto *window = new ui::MainWindow;
         QObject::connect(window, &ui::MainWindow::catalogueRequested, window,
@@ -47,7 +71,7 @@ void Program::quit()
     m_catalogue.close();
     for (auto &slot : m_references)
         slot.close();
-    QCoreApplication::exit(0);
+    QApplication::exit(0);
 }
 
 ui::MainWindow *Program::mainWindow() const { return m_main.window(); }

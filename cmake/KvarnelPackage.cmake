@@ -1,0 +1,30 @@
+# Installation into the standard places, and the Debian package.
+include(GNUInstallDirs)
+
+install(TARGETS kvarnel RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+if(UNIX AND NOT APPLE)
+    install(FILES ${PROJECT_SOURCE_DIR}/data/kvarnel.desktop
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+    install(FILES ${PROJECT_SOURCE_DIR}/data/kvarnel.svg
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+endif()
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME kvarnel)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}.${PROJECT_VERSION_PATCH})
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Mass per metre of round pipe, with a density reference")
+set(CPACK_PACKAGE_CONTACT "Kvarnel developers <dev@kvarnel.invalid>")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION utils)
+# The libraries the program links come from dpkg-shlibdeps. What it loads without linking
+# cannot be read off the binary: Qt's platform plugins, and the fonts its windows are
+# measured in.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation")
+set(CPACK_PACKAGE_DESCRIPTION "Type the outer diameter and the wall thickness of a round \
+pipe (mm) and the density of its material (kg/m3); Kvarnel shows the cross-section area \
+(mm2) and the mass per metre (kg/m). A reference of grades and densities of steels, cast \
+iron, brass, copper, aluminium alloys, titanium and vinyl plastics stands beside the \
+calculator.")
+include(CPack)
