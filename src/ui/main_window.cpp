@@ -15,6 +15,7 @@
 #include <QPushButton>
 
 #include <cmath>
+#include <utility>
 
 namespace kvarnel::ui {
 namespace {
@@ -38,6 +39,12 @@ constexpr Control controls[] = {
     {ControlKind::Button, "Command3", "ОЧИСТИТЬ", {120, 3240, 3615, 375}, 12},
     {ControlKind::Button, "Command4", "ВЫХОД", {120, 3720, 3615, 375}, 13},
     {ControlKind::Label, "Label8", "Vemra", {3240, 4200, 375, 255}, 14},
+};
+
+// Each input box and result is known by the caption beside it.
+constexpr std::pair<const char *, const char *> captions[] = {
+    {"Label1", "Text1"}, {"Label2", "Text2"}, {"Label3", "Text3"},
+    {"Label4", "Label6"}, {"Label5", "Label7"},
 };
 
 // The result labels, tab indices 9 and 10, with fonts of their own.
@@ -79,6 +86,10 @@ MainWindow::MainWindow(QWidget *parent) : QWidget(parent)
     m_area = createResultLabel(this, "Label6", areaRect,
                                platform::font(Face::MsSansSerif, areaFontPoints));
     m_mass = createResultLabel(this, "Label7", massRect, platform::font(Face::Arial, massFontPoints));
+
+    for (const auto &[caption, control] : captions) {
+        ui::control<QLabel>(this, caption)->setBuddy(ui::control<QWidget>(this, control));
+    }
 
     // The signature may be wider in the substitute face than in the original; it grows
     // to the right, never past the window's edge.

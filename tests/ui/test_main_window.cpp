@@ -1,7 +1,9 @@
 #include "captions.h"
+#include "platform/accessibility.h"
 #include "platform/error_report.h"
 #include "ui/main_window.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QFontMetricsF>
 #include <QLabel>
@@ -266,6 +268,35 @@ private slots:
             QCOMPARE(result->textInteractionFlags(), Qt::TextSelectableByMouse);
             QVERIFY(!(result->focusPolicy() & Qt::TabFocus));
         }
+    }
+
+    void screenReadersKnowEveryBoxAndResult()
+    {
+        QStringList announced;
+        kvarnel::platform::setAnnouncementSink([&announced](QWidget *widget, const QString &value) {
+            announced << widget->objectName() + u'=' + value;
+        });
+        QTest::keyClicks(box("Text1"), "57");
+        QTest::keyClicks(box("Text2"), "3.5");
+        QTest::keyClicks(box("Text3"), "8800");
+        QTest::mouseClick(button("Command2"), Qt::LeftButton);
+        kvarnel::platform::setAnnouncementSink({});
+
+        const auto read = [this](const char *name, QAccessible::Text kind) {
+            return QAccessible::queryAccessibleInterface(m_window->findChild<QWidget *>(QString::fromLatin1(name)))->text(kind);
+        };
+        QCOMPARE(read("Text1", QAccessible::Name), u"Наружный диаметр трубы (мм)");
+        QCOMPARE(read("Text2", QAccessible::Name), u"Толщина стенки трубы (мм)");
+        QCOMPARE(read("Text3", QAccessible::Name), u"Плотность материала (кг/м3)");
+        QCOMPARE(read("Text3", QAccessible::Value), u"8800");
+        QCOMPARE(read("Label6", QAccessible::Name), u"Сечение трубы (мм2) =");
+        QCOMPARE(read("Label7", QAccessible::Name), u"Масса  трубы  (кг/м) =");
+        const QString area = QStringLiteral("587.965").replace(u'.', separator());
+        const QString mass = QStringLiteral("5.174092").replace(u'.', separator());
+        QCOMPARE(read("Label6", QAccessible::Value), area);
+        QCOMPARE(read("Label7", QAccessible::Value), mass);
+        // Emptied first, then the new results are announced.
+        QCOMPARE(announced, (QStringList{"Label6=" + area, "Label7=" + mass}));
     }
 
     void buttonsAskTheProgram()
