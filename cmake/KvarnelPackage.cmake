@@ -17,6 +17,7 @@ set(CPACK_PACKAGE_CONTACT "Kvarnel developers <dev@kvarnel.invalid>")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
+set(CPACK_STRIP_FILES TRUE)
 # The libraries the program links come from dpkg-shlibdeps. What it loads without linking
 # cannot be read off the binary: Qt's platform plugins, and the fonts its windows are
 # measured in.

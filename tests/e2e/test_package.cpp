@@ -1,0 +1,73 @@
+#include "program_run.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+// The Debian package as another machine gets it: its control fields, the files it
+// installs, and the installed program started for real.
+class TestPackage : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        const QDir directory(qEnvironmentVariable("KVARNEL_PACKAGE_DIR"));
+        const QStringList debs = directory.entryList({QStringLiteral("kvarnel_*.deb")}, QDir::Files);
+        QCOMPARE(debs.size(), 1);
+        m_deb = directory.filePath(debs.first());
+        QVERIFY(m_root.isValid());
+        QCOMPARE(QProcess::execute(QStringLiteral("dpkg-deb"), {QStringLiteral("-x"), m_deb, m_root.path()}), 0);
+    }
+
+    void controlFields()
+    {
+        QCOMPARE(field("Package"), u"kvarnel");
+        QCOMPARE(field("Version"), u"1.0.0");
+        const QString depends = field("Depends");
+        for (const char *package : {"libqt6widgets6", "libqt6gui6", "libqt6core6", "libstdc++6",
+                                    "qt6-qpa-plugins", "fonts-liberation"})
+            QVERIFY2(depends.contains(QLatin1String(package)), qPrintable(depends));
+    }
+
+    void installsIntoTheStandardPlaces()
+    {
+        for (const char *file : {"usr/bin/kvarnel", "usr/share/applications/kvarnel.desktop",
+                                 "usr/share/icons/hicolor/scalable/apps/kvarnel.svg"})
+            QVERIFY2(QFile::exists(m_root.filePath(QLatin1String(file))), file);
+
+        QFile desktop(m_root.filePath(QStringLiteral("usr/share/applications/kvarnel.desktop")));
+        QVERIFY(desktop.open(QIODevice::ReadOnly));
+        const QStringList lines = QString::fromUtf8(desktop.readAll()).split(u'\n');
+        for (const char *line : {"Type=Application", "Name=Кварнель", "Exec=kvarnel", "Icon=kvarnel",
+                                 "Categories=Utility;Calculator;"})
+            QVERIFY2(lines.contains(QString::fromUtf8(line)), line);
+    }
+
+    void installedProgramRuns()
+    {
+        ProgramRun run(m_root.filePath(QStringLiteral("usr/bin/kvarnel")));
+        const auto main = run.display().waitForWindow(QStringLiteral("Кварнель"));
+        QVERIFY(main);
+        run.display().click(main, ProgramRun::exitButton);
+        QVERIFY(run.process().waitForFinished(5000));
+        QCOMPARE(run.process().exitCode(), 0);
+    }
+
+private:
+    QString field(const char *name) const
+    {
+        QProcess dpkg;
+        dpkg.start(QStringLiteral("dpkg-deb"), {QStringLiteral("--field"), m_deb, QLatin1String(name)});
+        dpkg.waitForFinished();
+        return QString::fromUtf8(dpkg.readAllStandardOutput()).trimmed();
+    }
+
+    QString m_deb;
+    QTemporaryDir m_root;
+};
+
+QTEST_GUILESS_MAIN(TestPackage)
+#include "test_package.moc"

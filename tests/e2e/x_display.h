@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QPoint>
+#include <QSize>
+#include <QString>
+
+#include <cstdint>
+
+struct xcb_connection_t;
+
+// The X display the program under test runs on, seen as a user sees it: top-level windows
+// by their titles, mouse clicks, and the window manager's close request.
+class XDisplay
+{
+public:
+    using Window = std::uint32_t;
+
+    XDisplay();
+    ~XDisplay();
+    XDisplay(const XDisplay &) = delete;
+    XDisplay &operator=(const XDisplay &) = delete;
+
+    bool isOpen() const;
+
+    // The mapped top-level window with this title, or 0 once the time is up.
+    Window waitForWindow(const QString &title, int timeoutMs = 10000) const;
+    QSize clientSize(Window window) const;
+    void click(Window window, QPoint position) const;
+    // Asks the window to close, as its close box does.
+    void close(Window window) const;
+
+private:
+    std::uint32_t atom(const char *name) const;
+    QString title(Window window) const;
+
+    xcb_connection_t *m_connection = nullptr;
+    Window m_root = 0;
+};
