@@ -299,6 +299,53 @@ private slots:
         QCOMPARE(announced, (QStringList{"Label6=" + area, "Label7=" + mass}));
     }
 
+    // On a 2× screen every control's edge lands exactly twice as far out, and captions are
+    // drawn at the finer resolution rather than enlarged.
+    void sharpAtDoubleResolution()
+    {
+        const auto render = [this](int ratio) {
+            QImage image(m_window->size() * ratio, QImage::Format_RGB32);
+            image.setDevicePixelRatio(ratio);
+            m_window->render(&image);
+            return image;
+        };
+        const QImage single = render(1);
+        const QImage twice = render(2);
+        const QRgb background = single.pixel(1, 1);
+        QCOMPARE(twice.pixel(1, 1), background);
+
+        // The first pixel of a control's frame from the left, along its middle.
+        const auto leftEdge = [background](const QImage &image, int y, int from) {
+            int x = from;
+            while (x < image.width() && image.pixel(x, y) == background)
+                ++x;
+            return x;
+        };
+        for (auto *control : m_window->findChildren<QWidget *>()) {
+            if (!qobject_cast<QPushButton *>(control) && !qobject_cast<QLineEdit *>(control))
+                continue;
+            const QRect r = control->geometry();
+            const int single_x = leftEdge(single, r.center().y(), r.left() - 4);
+            const int twice_x = leftEdge(twice, 2 * r.center().y(), 2 * (r.left() - 4));
+            QVERIFY2(twice_x == 2 * single_x || twice_x == 2 * single_x + 1, qPrintable(control->objectName()));
+        }
+
+        // Text drawn at 2× has finer detail than 2×2 blocks of the 1× picture.
+        const QRect caption = label("Label1")->geometry();
+        int uniform = 0, blocks = 0;
+        for (int y = 2 * caption.top(); y < 2 * caption.bottom(); y += 2) {
+            for (int x = 2 * caption.left(); x < 2 * caption.right(); x += 2) {
+                const QRgb p = twice.pixel(x, y);
+                if (p == background)
+                    continue;
+                ++blocks;
+                uniform += p == twice.pixel(x + 1, y) && p == twice.pixel(x, y + 1) && p == twice.pixel(x + 1, y + 1);
+            }
+        }
+        QVERIFY(blocks > 100);
+        QVERIFY2(uniform < blocks / 2, qPrintable(QString("%1 of %2").arg(uniform).arg(blocks)));
+    }
+
     void buttonsAskTheProgram()
     {
         QSignalSpy catalogue(m_window.get(), &MainWindow::catalogueRequested);

@@ -23,9 +23,10 @@ const QColor yellow(255, 255, 0);
 const QColor green(0, 128, 0);
 const QColor plum(153, 51, 102);
 
-QImage render(const DensityTable &table)
+QImage render(const DensityTable &table, int ratio = 1)
 {
-    QImage image(kvarnel::ui::tableSize(table) + QSize(20, 20), QImage::Format_RGB32);
+    QImage image((kvarnel::ui::tableSize(table) + QSize(20, 20)) * ratio, QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
     image.fill(outside);
     QPainter painter(&image);
     kvarnel::ui::paintTable(painter, table);
@@ -213,6 +214,56 @@ private slots:
         const double inkMiddle = (ink[0].begin + ink[0].end) / 2.0;
         QVERIFY2(std::abs(inkMiddle - cellMiddle) <= 3.0,
                  qPrintable(QString("ink %1, cell %2").arg(inkMiddle).arg(cellMiddle)));
+    }
+
+    // On a 2× screen every edge lands exactly twice as far out, rules stay solid colour, and
+    // text is drawn at the finer resolution rather than enlarged from the 1× picture.
+    void sharpAtDoubleResolution_data() { addTableRows(); }
+    void sharpAtDoubleResolution()
+    {
+        QFETCH(int, index);
+        const DensityTable &table = densityTables[std::size_t(index)];
+        const QImage single = render(table);
+        const QImage twice = render(table, 2);
+        const QSize size = kvarnel::ui::tableSize(table);
+
+        const int rule = px(table.gradeColumnWidth);
+        for (int y = 0; y < 2 * size.height(); ++y) {
+            QCOMPARE(twice.pixel(2 * rule, y), grey.rgb());
+            QCOMPARE(twice.pixel(2 * rule + 1, y), grey.rgb());
+            QCOMPARE(twice.pixel(2 * size.width() - 1, y), white.rgb());
+        }
+        QCOMPARE(twice.pixel(2 * size.width(), 0), outside.rgb());
+        QCOMPARE(twice.pixel(0, 2 * size.height()), outside.rgb());
+
+        const int x = px(table.gradeColumnWidth - 0.5);
+        const QList<Run> bands = rulesDown(single, x, size.height());
+        const QList<Run> doubled = rulesDown(twice, 2 * x, 2 * size.height());
+        QCOMPARE(doubled.size(), bands.size());
+        for (int k = 0; k < bands.size(); ++k) {
+            QCOMPARE(doubled[k].begin, 2 * bands[k].begin);
+            QCOMPARE(doubled[k].end, 2 * bands[k].end);
+            QCOMPARE(doubled[k].colour, bands[k].colour);
+        }
+
+        // An enlarged 1× picture would repeat each pixel in 2×2 blocks, or blur them.
+        const QImage enlarged = single.scaled(single.size() * 2, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        const QRect header(0, 0, 2 * rule, 2 * px(6.46));
+        int uniformBlocks = 0, blocks = 0, differing = 0;
+        for (int y = header.top(); y + 1 < header.bottom(); y += 2) {
+            for (int x2 = header.left(); x2 + 1 < header.right(); x2 += 2) {
+                const QRgb p = twice.pixel(x2, y);
+                if (p == silver.rgb())
+                    continue;
+                ++blocks;
+                uniformBlocks += p == twice.pixel(x2 + 1, y) && p == twice.pixel(x2, y + 1)
+                                 && p == twice.pixel(x2 + 1, y + 1);
+                differing += !near(p, QColor(enlarged.pixel(x2, y)));
+            }
+        }
+        QVERIFY(blocks > 50);
+        QVERIFY2(uniformBlocks < blocks * 3 / 4, qPrintable(QString("%1 of %2").arg(uniformBlocks).arg(blocks)));
+        QVERIFY2(differing > blocks / 10, qPrintable(QString("%1 of %2").arg(differing).arg(blocks)));
     }
 
     // The widest texts, bold 14 pt grades such as "Сталь 10Х17Н13М2Т", must fit between
