@@ -1,0 +1,19 @@
+// The yardsticks for start-up: the smallest Qt Widgets program that shows a window of the
+// main window's size, bare, or (built with KVARNEL_YARDSTICK_TEXT) with one line of text,
+// which is what it costs Qt to bring up its fonts.
+#include <QApplication>
+#include <QLabel>
+#include <QWidget>
+
+int main(int argc, char *argv[])
+{
+    QApplication application(argc, argv);
+    QWidget window;
+    window.setFixedSize(257, 297);
+#ifdef KVARNEL_YARDSTICK_TEXT
+    auto *label = new QLabel(QStringLiteral("Наружный диаметр трубы (мм)"), &window);
+    label->move(8, 16);
+#endif
+    window.show();
+    return QApplication::exec();
+}
