@@ -53,6 +53,8 @@ private slots:
     void startsWithTheMainWindowAlone()
     {
         QCOMPARE(visibleWindows(), 1);
+        QCOMPARE(m_program->mainWindow()->windowIcon().availableSizes().size(), 5); // 16 to 64 px
+        QCOMPARE(QApplication::applicationVersion(), u"1.0.0.0");
         QVERIFY(!m_program->catalogue());
         for (int i = 0; i < 8; ++i)
             QVERIFY(!m_program->reference(i));
