@@ -1,6 +1,7 @@
 #include "platform/error_report.h"
 
 #include <QMessageBox>
+#include <QPushButton>
 
 #include <utility>
 
@@ -23,6 +24,7 @@ void reportError(QWidget *owner, const QString &message)
     }
     QMessageBox box(QMessageBox::Critical, QStringLiteral("Кварнель"), message, QMessageBox::Ok,
                     owner);
+    box.button(QMessageBox::Ok)->setText(QStringLiteral("ОК")); // Cyrillic, like every text here
     box.exec();
 }
 
