@@ -60,7 +60,8 @@ void FittingLabel::showText(const QString &text)
     if (text == this->text())
         return;
     setText(text);
-    platform::announceValue(this, text);
+    if (!text.isEmpty()) // a result being cleared is not news
+        platform::announceValue(this, text);
 }
 
 } // namespace kvarnel::ui

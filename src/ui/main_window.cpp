@@ -126,7 +126,8 @@ void MainWindow::calculate()
         // No result is better than a stale one beside the new inputs.
         m_area->showText({});
         m_mass->showText({});
-        platform::reportError(this, tr("Переполнение: введённые значения слишком велики для расчёта."));
+        platform::reportError(
+            this, QStringLiteral("Переполнение: введённые значения слишком велики для расчёта."));
     }
 }
 
