@@ -1,5 +1,7 @@
 #include "ui/controls.h"
 
+#include "ui/fitting_label.h"
+
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -20,6 +22,12 @@ QWidget *createControl(const Control &control, QWidget *form)
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         label->setTextFormat(Qt::PlainText);
         return label;
+    }
+    case ControlKind::Result: {
+        auto *result = new FittingLabel(form);
+        result->setBaseFont(control.font ? platform::font(control.font->face, control.font->points)
+                                         : form->font());
+        return result;
     }
     case ControlKind::TextBox: {
         auto *box = new QLineEdit(text, form);
@@ -51,6 +59,8 @@ void buildControls(QWidget *form, std::span<const Control> controls)
     for (const Control *control : byTabIndex) {
         QWidget *widget = createControl(*control, form);
         widget->setObjectName(QString::fromUtf8(control->name));
+        if (control->font && control->kind != ControlKind::Result)
+            widget->setFont(platform::font(control->font->face, control->font->points));
         widget->setGeometry(platform::toPixels(control->rect));
         if (widget->focusPolicy() & Qt::TabFocus) {
             if (previous)

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "platform/fonts.h"
 #include "platform/units.h"
 
+#include <optional>
 #include <span>
 
 class QWidget;
@@ -10,8 +12,16 @@ namespace kvarnel::ui {
 
 enum class ControlKind {
     Label,
+    Result, // a label the program writes and the user may copy from (FittingLabel)
     TextBox,
     Button,
+};
+
+// A font of a control's own; without one a control uses its window's dialog font.
+struct ControlFont
+{
+    platform::Face face;
+    double points;
 };
 
 // One control of a window as the window definitions give it.
@@ -22,10 +32,11 @@ struct Control
     const char *text; // UTF-8, shown exactly, blanks included
     platform::TwipRect rect;
     int tabIndex;
+    std::optional<ControlFont> font = std::nullopt;
 };
 
-// Creates the controls as children of `form`, in the window's default dialog font, and
-// chains the focusable ones in tab-index order.
+// Creates the controls as children of `form` and chains the focusable ones in tab-index
+// order.
 void buildControls(QWidget *form, std::span<const Control> controls);
 
 } // namespace kvarnel::ui

@@ -24,7 +24,7 @@ using platform::Face;
 
 constexpr platform::WindowFrame frame{"Form1", "Кварнель", platform::Border::Fixed, {3855, 4455}};
 
-// Left, top, width, height in twips; the last number is the tab index.
+// Left, top, width, height in twips, then the tab index and the control's own font.
 constexpr Control controls[] = {
     {ControlKind::Label, "Label1", "Наружный диаметр трубы (мм)", {120, 240, 2415, 255}, 0},
     {ControlKind::Label, "Label2", "Толщина стенки трубы (мм)", {120, 600, 2415, 255}, 1},
@@ -35,6 +35,8 @@ constexpr Control controls[] = {
     {ControlKind::TextBox, "Text1", "", {2640, 120, 1095, 285}, 6},
     {ControlKind::TextBox, "Text2", "", {2640, 480, 1095, 285}, 7},
     {ControlKind::TextBox, "Text3", "", {2640, 840, 1095, 285}, 8},
+    {ControlKind::Result, "Label6", "", {2040, 1920, 1695, 255}, 9, ControlFont{Face::MsSansSerif, 9.75}},
+    {ControlKind::Result, "Label7", "", {2040, 2280, 1695, 375}, 10, ControlFont{Face::Arial, 15.75}},
     {ControlKind::Button, "Command2", "РАСЧЕТ", {120, 2760, 3615, 375}, 11},
     {ControlKind::Button, "Command3", "ОЧИСТИТЬ", {120, 3240, 3615, 375}, 12},
     {ControlKind::Button, "Command4", "ВЫХОД", {120, 3720, 3615, 375}, 13},
@@ -47,27 +49,10 @@ constexpr std::pair<const char *, const char *> captions[] = {
     {"Label4", "Label6"}, {"Label5", "Label7"},
 };
 
-// The result labels, tab indices 9 and 10, with fonts of their own.
-constexpr platform::TwipRect areaRect{2040, 1920, 1695, 255};
-constexpr platform::TwipRect massRect{2040, 2280, 1695, 375};
-
-constexpr double areaFontPoints = 9.75;
-constexpr double massFontPoints = 15.75;
-
 template<typename T>
 T *control(const QWidget *form, const char *name)
 {
     return form->findChild<T *>(QString::fromUtf8(name), Qt::FindDirectChildrenOnly);
-}
-
-FittingLabel *createResultLabel(QWidget *form, const char *name, platform::TwipRect rect,
-                                const QFont &font)
-{
-    auto *label = new FittingLabel(form);
-    label->setObjectName(QString::fromUtf8(name));
-    label->setGeometry(platform::toPixels(rect));
-    label->setBaseFont(font);
-    return label;
 }
 
 double readNumber(const QLineEdit *box) { return to_number(box->text().toStdString()); }
@@ -83,9 +68,8 @@ MainWindow::MainWindow(QWidget *parent) : QWidget(parent)
     m_diameter = control<QLineEdit>(this, "Text1");
     m_wall = control<QLineEdit>(this, "Text2");
     m_density = control<QLineEdit>(this, "Text3");
-    m_area = createResultLabel(this, "Label6", areaRect,
-                               platform::font(Face::MsSansSerif, areaFontPoints));
-    m_mass = createResultLabel(this, "Label7", massRect, platform::font(Face::Arial, massFontPoints));
+    m_area = control<FittingLabel>(this, "Label6");
+    m_mass = control<FittingLabel>(this, "Label7");
 
     for (const auto &[caption, control] : captions) {
         ui::control<QLabel>(this, caption)->setBuddy(ui::control<QWidget>(this, control));
