@@ -153,7 +153,7 @@ ColumnLayout layColumns(const DensityTable &table)
 void drawText(QPainter &painter, const QFont &font, const QColor &colour, std::string_view text,
               double left, double right, int baseline, const QRect &clip)
 {
-    const QString shown = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    const QString shown = QString::fromUtf8(text);
     QString measured = shown;
     while (measured.endsWith(u' '))
         measured.chop(1);

@@ -50,6 +50,17 @@ private slots:
         QCOMPARE(picture->size(), kvarnel::ui::tableSize(table));
     }
 
+    void screenReadersGetTheTableAsText()
+    {
+        ReferenceWindow brass(densityTables[3]);
+        const QWidget *picture = brass.findChild<QWidget *>(QStringLiteral("Image1"));
+        QCOMPARE(picture->accessibleName(), u"Латунь");
+        QVERIFY(picture->accessibleDescription().startsWith(u"Л60: 8800 кг/м3; Л63: 8800 кг/м3; "));
+        ReferenceWindow copper(densityTables[4]);
+        QCOMPARE(copper.findChild<QWidget *>(QStringLiteral("Image1"))->accessibleDescription(),
+                 u"М0; М1; М2; М3; М4: 8940 кг/м3");
+    }
+
     // The window shows its own table, and enlarging a sizable one uncovers only background.
     void showsItsTableAndEmptyBackground_data()
     {
