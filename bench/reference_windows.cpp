@@ -18,10 +18,10 @@ namespace {
 // Notes when the table picture has been painted.
 class PaintWatch : public QObject
 {
-public:
+  public:
     bool painted = false;
 
-protected:
+  protected:
     bool eventFilter(QObject *, QEvent *event) override
     {
         if (event->type() == QEvent::Paint)

@@ -75,7 +75,8 @@ Sample measure(xcb_connection_t *connection, const char *program)
         std::fprintf(stderr, "%s showed no window\n", program);
         std::exit(1);
     }
-    const double milliseconds = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+    const double milliseconds =
+        std::chrono::duration<double, std::milli>(Clock::now() - start).count();
     std::this_thread::sleep_for(std::chrono::milliseconds(500));
     const long rss = residentKiB(pid);
     kill(pid, SIGTERM);
@@ -83,8 +84,7 @@ Sample measure(xcb_connection_t *connection, const char *program)
     return {milliseconds, rss};
 }
 
-template<typename T>
-T median(std::vector<T> values)
+template<typename T> T median(std::vector<T> values)
 {
     std::sort(values.begin(), values.end());
     return values[values.size() / 2];
@@ -128,7 +128,8 @@ int main(int argc, char *argv[])
     }
 
     std::printf("%d rounds, medians; the first program against each of the others\n", rounds);
-    std::printf("%9s %12s %7s %10s  %s\n", "start ms", "resident MB", "ratio", "extra MB", "program");
+    std::printf("%9s %12s %7s %10s  %s\n", "start ms", "resident MB", "ratio", "extra MB",
+                "program");
     const double programTime = median(times[0]);
     const long programMemory = median(memory[0]);
     for (std::size_t i = 0; i < programs.size(); ++i) {

@@ -78,9 +78,15 @@ void Program::quit()
     QApplication::exit(0);
 }
 
-ui::MainWindow *Program::mainWindow() const { return m_main.window(); }
+ui::MainWindow *Program::mainWindow() const
+{
+    return m_main.window();
+}
 
-ui::CatalogueWindow *Program::catalogue() const { return m_catalogue.window(); }
+ui::CatalogueWindow *Program::catalogue() const
+{
+    return m_catalogue.window();
+}
 
 ui::ReferenceWindow *Program::reference(int index) const
 {

@@ -18,7 +18,7 @@ namespace kvarnel {
 // window's exit button.
 class Program
 {
-public:
+  public:
     Program();
     ~Program();
     Program(const Program &) = delete;
@@ -33,7 +33,7 @@ public:
     ui::CatalogueWindow *catalogue() const;
     ui::ReferenceWindow *reference(int index) const;
 
-private:
+  private:
     platform::WindowSlot<ui::MainWindow> m_main;
     platform::WindowSlot<ui::CatalogueWindow> m_catalogue;
     std::array<platform::WindowSlot<ui::ReferenceWindow>, 8> m_references;

@@ -11,9 +11,15 @@
 namespace kvarnel {
 namespace {
 
-bool is_digit(char c) { return c >= '0' && c <= '9'; }
+bool is_digit(char c)
+{
+    return c >= '0' && c <= '9';
+}
 
-bool is_blank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
+bool is_blank(char c)
+{
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r';
+}
 
 // A blank between digits joins them: "1 5" reads as 15.
 std::string without_blanks(std::string_view text)
@@ -72,7 +78,7 @@ double read_decimal(std::string_view text)
 
     // The full stop and the comma both separate the decimals, so a result written under
     // comma settings reads back as itself; a second separator ends the number.
-    std::string significant; // mantissa digits without leading zeros
+    std::string significant;         // mantissa digits without leading zeros
     std::int64_t point_exponent = 0; // decimal exponent of the digit before the separator
     bool any_digit = false;
     bool seen_separator = false;

@@ -10,7 +10,7 @@ namespace kvarnel {
 // produced by a step of the calculation.
 class FloatingPointError : public std::exception
 {
-public:
+  public:
     const char *what() const noexcept override { return "floating-point overflow"; }
 };
 

@@ -14,7 +14,8 @@ void registerSubstitutes()
 {
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
     QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
-    QFont::insertSubstitution(QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"));
+    QFont::insertSubstitution(QStringLiteral("Times New Roman"),
+                              QStringLiteral("Liberation Serif"));
 }
 
 QString family(Face face)
@@ -44,6 +45,9 @@ QFont font(Face face, double points, Weight weight)
     return f;
 }
 
-QFont dialogFont() { return font(Face::MsSansSerif, 8.25); }
+QFont dialogFont()
+{
+    return font(Face::MsSansSerif, 8.25);
+}
 
 } // namespace kvarnel::platform

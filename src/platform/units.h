@@ -27,7 +27,10 @@ struct TwipSize
     int height;
 };
 
-constexpr int twipsToPixels(int twips) { return twips / twipsPerPixel; }
+constexpr int twipsToPixels(int twips)
+{
+    return twips / twipsPerPixel;
+}
 
 constexpr QRect toPixels(TwipRect r)
 {
@@ -35,12 +38,21 @@ constexpr QRect toPixels(TwipRect r)
             twipsToPixels(r.height)};
 }
 
-constexpr QSize toPixels(TwipSize s) { return {twipsToPixels(s.width), twipsToPixels(s.height)}; }
+constexpr QSize toPixels(TwipSize s)
+{
+    return {twipsToPixels(s.width), twipsToPixels(s.height)};
+}
 
-constexpr double millimetresToPixels(double mm) { return mm * pixelsPerInch / 25.4; }
+constexpr double millimetresToPixels(double mm)
+{
+    return mm * pixelsPerInch / 25.4;
+}
 
 // Font heights are whole pixels, as on the screen the layouts were made for: 8.25 pt is
 // 11 px, 14 pt is 19 px.
-inline int pointsToPixels(double points) { return static_cast<int>(std::lround(points * pixelsPerInch / 72.0)); }
+inline int pointsToPixels(double points)
+{
+    return static_cast<int>(std::lround(points * pixelsPerInch / 72.0));
+}
 
 } // namespace kvarnel::platform

@@ -9,8 +9,8 @@ void applyFrame(QWidget *window, const WindowFrame &frame)
     window->setObjectName(QString::fromUtf8(frame.name));
     window->setWindowTitle(QString::fromUtf8(frame.caption));
     const QSize client = toPixels(frame.client);
-    Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                            | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                            Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
     if (frame.border == Border::Fixed) {
         flags |= Qt::MSWindowsFixedSizeDialogHint;
         window->setFixedSize(client);

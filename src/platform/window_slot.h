@@ -8,10 +8,9 @@ namespace kvarnel::platform {
 // Holds the one instance of a top-level window. The window is created the first time it
 // is shown and deleted when the user closes it; the next show creates it afresh. Showing
 // an open window brings it to the front, restored if it was minimised.
-template<typename Window>
-class WindowSlot
+template<typename Window> class WindowSlot
 {
-public:
+  public:
     WindowSlot() = default;
     WindowSlot(const WindowSlot &) = delete;
     WindowSlot &operator=(const WindowSlot &) = delete;
@@ -20,8 +19,7 @@ public:
     Window *window() const { return m_window.data(); }
 
     // `create` makes a new window when the slot is empty.
-    template<typename Create>
-    Window *show(Create create)
+    template<typename Create> Window *show(Create create)
     {
         if (!m_window) {
             m_window = create();
@@ -41,7 +39,7 @@ public:
             m_window->close();
     }
 
-private:
+  private:
     QPointer<Window> m_window;
 };
 

@@ -8,6 +8,7 @@
 // sorted). Grade letters are Cyrillic; "кг/м3" ends with an ordinary digit 3.
 namespace kvarnel::reference {
 
+// clang-format off
 namespace tables {
 
 // ГОСТ 380-94
@@ -77,8 +78,10 @@ inline constexpr Header steelHeader{"СТАЛЬ", "ПЛОТНОСТЬ", Weight::
 inline constexpr Header gradeHeader{"МАРКА", "ПЛОТНОСТЬ", Weight::Bold};
 
 } // namespace tables
+// clang-format on
 
 // Client sizes in twips; column widths and overall extents in millimetres.
+// clang-format off
 inline constexpr std::array<DensityTable, 8> densityTables{{
     {
         .window = {"Form3", "Сталь обыкновенного качества", platform::Border::Fixed, {4005, 6090}},
@@ -179,5 +182,6 @@ inline constexpr std::array<DensityTable, 8> densityTables{{
         .height = 12.12,
     },
 }};
+// clang-format on
 
 } // namespace kvarnel::reference

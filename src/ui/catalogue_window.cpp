@@ -9,10 +9,11 @@
 namespace kvarnel::ui {
 namespace {
 
-constexpr platform::WindowFrame frame{"Form2", "Плотность материалов", platform::Border::Fixed,
-                                      {4935, 4005}};
+constexpr platform::WindowFrame frame{
+    "Form2", "Плотность материалов", platform::Border::Fixed, {4935, 4005}};
 
 // Button n opens reference table n - 1. Twips: left, top, width, height; then tab index.
+// clang-format off
 constexpr Control controls[] = {
     {ControlKind::Button, "Command1", "Сталь обыкновенного качества  ГОСТ 380-94", {120, 120, 4695, 375}, 0},
     {ControlKind::Button, "Command2", "Стали коррозионно-стойкие и жаропрочные ГОСТ 5632-72", {120, 600, 4695, 375}, 1},
@@ -23,6 +24,7 @@ constexpr Control controls[] = {
     {ControlKind::Button, "Command7", "Титан и сплавы титановые ГОСТ 19807-91", {120, 3000, 4695, 375}, 6},
     {ControlKind::Button, "Command8", "Винипласты ТУ 6-01-737-72", {120, 3480, 4695, 375}, 7},
 };
+// clang-format on
 
 } // namespace
 

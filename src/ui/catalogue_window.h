@@ -9,10 +9,10 @@ class CatalogueWindow : public QWidget
 {
     Q_OBJECT
 
-public:
+  public:
     explicit CatalogueWindow(QWidget *parent = nullptr);
 
-signals:
+  signals:
     // index into the reference tables, 0 to 7, in the order of the buttons
     void tableRequested(int index);
 };

@@ -13,7 +13,7 @@ namespace {
 
 class ResultAccessible : public QAccessibleWidget
 {
-public:
+  public:
     explicit ResultAccessible(QWidget *label) : QAccessibleWidget(label, QAccessible::StaticText) {}
 
     QString text(QAccessible::Text kind) const override
@@ -26,7 +26,8 @@ public:
 
 QAccessibleInterface *createAccessible(const QString &className, QObject *object)
 {
-    if (className == QLatin1String(FittingLabel::staticMetaObject.className()) && object->isWidgetType())
+    if (className == QLatin1String(FittingLabel::staticMetaObject.className()) &&
+        object->isWidgetType())
         return new ResultAccessible(static_cast<QWidget *>(object));
     return nullptr;
 }

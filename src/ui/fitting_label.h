@@ -12,13 +12,13 @@ class FittingLabel : public QLabel
 {
     Q_OBJECT
 
-public:
+  public:
     explicit FittingLabel(QWidget *parent = nullptr);
 
     void setBaseFont(const QFont &font);
     void showText(const QString &text);
 
-private:
+  private:
     QFont m_baseFont;
 };
 

@@ -25,6 +25,7 @@ using platform::Face;
 constexpr platform::WindowFrame frame{"Form1", "Кварнель", platform::Border::Fixed, {3855, 4455}};
 
 // Left, top, width, height in twips, then the tab index and the control's own font.
+// clang-format off
 constexpr Control controls[] = {
     {ControlKind::Label, "Label1", "Наружный диаметр трубы (мм)", {120, 240, 2415, 255}, 0},
     {ControlKind::Label, "Label2", "Толщина стенки трубы (мм)", {120, 600, 2415, 255}, 1},
@@ -42,20 +43,23 @@ constexpr Control controls[] = {
     {ControlKind::Button, "Command4", "ВЫХОД", {120, 3720, 3615, 375}, 13},
     {ControlKind::Label, "Label8", "Vemra", {3240, 4200, 375, 255}, 14},
 };
+// clang-format on
 
 // Each input box and result is known by the caption beside it.
 constexpr std::pair<const char *, const char *> captions[] = {
-    {"Label1", "Text1"}, {"Label2", "Text2"}, {"Label3", "Text3"},
+    {"Label1", "Text1"},  {"Label2", "Text2"},  {"Label3", "Text3"},
     {"Label4", "Label6"}, {"Label5", "Label7"},
 };
 
-template<typename T>
-T *control(const QWidget *form, const char *name)
+template<typename T> T *control(const QWidget *form, const char *name)
 {
     return form->findChild<T *>(QString::fromUtf8(name), Qt::FindDirectChildrenOnly);
 }
 
-double readNumber(const QLineEdit *box) { return to_number(box->text().toStdString()); }
+double readNumber(const QLineEdit *box)
+{
+    return to_number(box->text().toStdString());
+}
 
 } // namespace
 
@@ -78,8 +82,8 @@ MainWindow::MainWindow(QWidget *parent) : QWidget(parent)
     // The signature may be wider in the substitute face than in the original; it grows
     // to the right, never past the window's edge.
     auto *signature = control<QLabel>(this, "Label8");
-    const int needed =
-        static_cast<int>(std::ceil(QFontMetricsF(signature->font()).horizontalAdvance(signature->text())));
+    const int needed = static_cast<int>(
+        std::ceil(QFontMetricsF(signature->font()).horizontalAdvance(signature->text())));
     signature->resize(std::clamp(needed, signature->width(), width() - signature->x()),
                       signature->height());
 
@@ -87,7 +91,8 @@ MainWindow::MainWindow(QWidget *parent) : QWidget(parent)
             &MainWindow::catalogueRequested);
     connect(control<QPushButton>(this, "Command2"), &QPushButton::clicked, this,
             &MainWindow::calculate);
-    connect(control<QPushButton>(this, "Command3"), &QPushButton::clicked, this, &MainWindow::clear);
+    connect(control<QPushButton>(this, "Command3"), &QPushButton::clicked, this,
+            &MainWindow::clear);
     connect(control<QPushButton>(this, "Command4"), &QPushButton::clicked, this,
             &MainWindow::exitRequested);
 

@@ -15,14 +15,14 @@ class MainWindow : public QWidget
 {
     Q_OBJECT
 
-public:
+  public:
     explicit MainWindow(QWidget *parent = nullptr);
 
-signals:
+  signals:
     void catalogueRequested();
     void exitRequested();
 
-private:
+  private:
     void calculate();
     void clear();
 

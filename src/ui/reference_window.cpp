@@ -13,7 +13,9 @@ QString tableText(const reference::DensityTable &table)
 {
     QStringList rows;
     for (const reference::GradeRow &row : table.rows)
-        rows << QString::fromUtf8(row.grade) + (table.merged ? QString() : QStringLiteral(": ") + QString::fromUtf8(row.density));
+        rows << QString::fromUtf8(row.grade) +
+                    (table.merged ? QString()
+                                  : QStringLiteral(": ") + QString::fromUtf8(row.density));
     QString description = rows.join(QStringLiteral("; "));
     if (table.merged)
         description += QStringLiteral(": ") + QString::fromUtf8(table.merged->text);
@@ -23,7 +25,7 @@ QString tableText(const reference::DensityTable &table)
 // The window's only control: the picture of the table.
 class TablePicture : public QWidget
 {
-public:
+  public:
     TablePicture(const reference::DensityTable &table, QWidget *parent)
         : QWidget(parent), m_table(table)
     {
@@ -34,14 +36,14 @@ public:
         setAccessibleDescription(tableText(table));
     }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent *) override
     {
         QPainter painter(this);
         paintTable(painter, m_table);
     }
 
-private:
+  private:
     const reference::DensityTable &m_table;
 };
 

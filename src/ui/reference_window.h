@@ -14,7 +14,7 @@ class ReferenceWindow : public QWidget
 {
     Q_OBJECT
 
-public:
+  public:
     explicit ReferenceWindow(const reference::DensityTable &table, QWidget *parent = nullptr);
 };
 

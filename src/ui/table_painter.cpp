@@ -44,7 +44,10 @@ const QColor plum(153, 51, 102);
 
 // Every edge is rounded to the pixel grid on its own, so neighbouring cells never overlap
 // or leave gaps, and a rule thinner than a pixel still shows as one pixel.
-int px(double mm) { return static_cast<int>(std::lround(platform::millimetresToPixels(mm))); }
+int px(double mm)
+{
+    return static_cast<int>(std::lround(platform::millimetresToPixels(mm)));
+}
 
 struct Span
 {
@@ -90,7 +93,10 @@ struct RowLayout
 // The band above data row k (from 1) is grey for odd k and white for even k; the one
 // under the header is the first grey band. A grey band above the last row is left out,
 // so that row touches the row above.
-bool hasBandAbove(std::size_t k, std::size_t rowCount) { return !(k == rowCount && k % 2 == 1); }
+bool hasBandAbove(std::size_t k, std::size_t rowCount)
+{
+    return !(k == rowCount && k % 2 == 1);
+}
 
 RowLayout layRows(const DensityTable &table)
 {
@@ -99,7 +105,8 @@ RowLayout layRows(const DensityTable &table)
     for (std::size_t k = 1; k <= count; ++k)
         bands += hasBandAbove(k, count) ? 1 : 0;
     const double rowHeight =
-        (table.height - headerHeight - static_cast<double>(bands) * bandHeight) / static_cast<double>(count);
+        (table.height - headerHeight - static_cast<double>(bands) * bandHeight) /
+        static_cast<double>(count);
 
     RowLayout layout;
     layout.header = {0, px(headerHeight)};
@@ -166,11 +173,17 @@ void drawText(QPainter &painter, const QFont &font, const QColor &colour, std::s
     painter.restore();
 }
 
-int baseline(double rowTopMm, double offsetMm) { return px(rowTopMm + offsetMm); }
+int baseline(double rowTopMm, double offsetMm)
+{
+    return px(rowTopMm + offsetMm);
+}
 
 } // namespace
 
-QSize tableSize(const DensityTable &table) { return {px(table.width), px(table.height)}; }
+QSize tableSize(const DensityTable &table)
+{
+    return {px(table.width), px(table.height)};
+}
 
 void paintTable(QPainter &painter, const DensityTable &table)
 {
@@ -198,8 +211,8 @@ void paintTable(QPainter &painter, const DensityTable &table)
                      size.height(), white);
 
     const QFont headerFont = platform::font(Face::TimesNewRoman, headerPoints, table.header.weight);
-    const int headerLine = baseline(0, table.header.weight == Weight::Bold ? headerBaseline
-                                                                          : regularHeaderBaseline);
+    const int headerLine =
+        baseline(0, table.header.weight == Weight::Bold ? headerBaseline : regularHeaderBaseline);
     drawText(painter, headerFont, yellow, table.header.grade, columns.gradeTextLeft,
              columns.gradeTextRight, headerLine, gradeColumn);
     drawText(painter, headerFont, yellow, table.header.density, columns.densityTextLeft,
@@ -220,10 +233,12 @@ void paintTable(QPainter &painter, const DensityTable &table)
     }
 
     if (table.merged) {
-        const QFont mergedFont = platform::font(Face::TimesNewRoman, table.merged->points, Weight::Bold);
+        const QFont mergedFont =
+            platform::font(Face::TimesNewRoman, table.merged->points, Weight::Bold);
         const QFontMetricsF metrics(mergedFont);
         const double middle = (rows.rows.front().begin + rows.rows.back().end) / 2.0;
-        const int line = static_cast<int>(std::lround(middle + (metrics.ascent() - metrics.descent()) / 2));
+        const int line =
+            static_cast<int>(std::lround(middle + (metrics.ascent() - metrics.descent()) / 2));
         drawText(painter, mergedFont, plum, table.merged->text, columns.densityTextLeft,
                  columns.densityTextRight, line, densityColumn);
     }

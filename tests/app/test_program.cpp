@@ -35,7 +35,7 @@ class TestProgram : public QObject
 {
     Q_OBJECT
 
-private slots:
+  private slots:
     void init()
     {
         m_program = std::make_unique<Program>();
@@ -164,7 +164,7 @@ private slots:
         QVERIFY(!catalogue);
     }
 
-private:
+  private:
     // The program's own event loop; 1 if it is still running after ten seconds.
     static int runEventLoop()
     {

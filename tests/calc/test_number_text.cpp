@@ -15,8 +15,8 @@ namespace {
 
 QString bits(double value)
 {
-    return QString::number(std::bit_cast<std::uint64_t>(value), 16) + u' '
-           + QString::number(value, 'g', 17);
+    return QString::number(std::bit_cast<std::uint64_t>(value), 16) + u' ' +
+           QString::number(value, 'g', 17);
 }
 
 } // namespace
@@ -25,7 +25,7 @@ class TestNumberText : public QObject
 {
     Q_OBJECT
 
-private slots:
+  private slots:
     void readsNumbers_data()
     {
         QTest::addColumn<QByteArray>("text");
@@ -67,11 +67,12 @@ private slots:
         QTest::newRow("zero with a huge exponent") << QByteArray("0E999999999999") << 0.0;
         QTest::newRow("too small for a double") << QByteArray("1E-400") << 0.0;
         QTest::newRow("huge negative exponent") << QByteArray("5E-99999999999999999999") << 0.0;
-        QTest::newRow("smallest denormal") << QByteArray("4.9406564584124654E-324")
-                                           << std::numeric_limits<double>::denorm_min();
-        QTest::newRow("largest double") << QByteArray("1.7976931348623157E308")
-                                        << std::numeric_limits<double>::max();
-        QTest::newRow("digits before a small exponent") << QByteArray("1234567E-310") << 1.234567e-304;
+        QTest::newRow("smallest denormal")
+            << QByteArray("4.9406564584124654E-324") << std::numeric_limits<double>::denorm_min();
+        QTest::newRow("largest double")
+            << QByteArray("1.7976931348623157E308") << std::numeric_limits<double>::max();
+        QTest::newRow("digits before a small exponent")
+            << QByteArray("1234567E-310") << 1.234567e-304;
         QTest::newRow("infinity is no number") << QByteArray("inf") << 0.0;
         QTest::newRow("infinity spelled out") << QByteArray("Infinity") << 0.0;
         QTest::newRow("nan is no number") << QByteArray("nan") << 0.0;
@@ -81,13 +82,15 @@ private slots:
         QTest::newRow("hexadecimal lower case") << QByteArray("&hff") << 255.0;
         QTest::newRow("hexadecimal is unsigned") << QByteArray("&HFFFF") << 65535.0;
         QTest::newRow("hexadecimal ends at a non-digit") << QByteArray("&H1G") << 1.0;
-        QTest::newRow("hexadecimal 64 bits") << QByteArray("&HFFFFFFFFFFFFFFFF") << 18446744073709551615.0;
+        QTest::newRow("hexadecimal 64 bits")
+            << QByteArray("&HFFFFFFFFFFFFFFFF") << 18446744073709551615.0;
         QTest::newRow("hexadecimal leading zeros do not count")
             << QByteArray("&H000000000000000000000001") << 1.0;
         QTest::newRow("hexadecimal without digits") << QByteArray("&H") << 0.0;
         QTest::newRow("octal") << QByteArray("&O17") << 15.0;
         QTest::newRow("octal ends at 8") << QByteArray("&o178") << 15.0;
-        QTest::newRow("octal 64 bits") << QByteArray("&O1777777777777777777777") << 18446744073709551615.0;
+        QTest::newRow("octal 64 bits")
+            << QByteArray("&O1777777777777777777777") << 18446744073709551615.0;
         QTest::newRow("ampersand alone") << QByteArray("&12") << 0.0;
         QTest::newRow("sign before ampersand") << QByteArray("-&H10") << 0.0;
     }
@@ -145,9 +148,10 @@ private slots:
         QTest::newRow("negative scientific") << -2.5e-7 << "-2,5E-07";
         QTest::newRow("smallest positional") << 1e-5 << "0,00001";
         QTest::newRow("below positional") << 9.9e-6 << "9,9E-06";
-        QTest::newRow("largest double") << std::numeric_limits<double>::max() << "1,79769313486232E+308";
-        QTest::newRow("smallest denormal") << std::numeric_limits<double>::denorm_min()
-                                           << "4,94065645841247E-324";
+        QTest::newRow("largest double")
+            << std::numeric_limits<double>::max() << "1,79769313486232E+308";
+        QTest::newRow("smallest denormal")
+            << std::numeric_limits<double>::denorm_min() << "4,94065645841247E-324";
     }
 
     void writesNumbers()
@@ -155,12 +159,14 @@ private slots:
         QFETCH(double, value);
         QFETCH(QString, expected);
         QCOMPARE(QString::fromStdString(to_text(value, ",")), expected);
-        QCOMPARE(QString::fromStdString(to_text(value, ".")), QString(expected).replace(u',', u'.'));
+        QCOMPARE(QString::fromStdString(to_text(value, ".")),
+                 QString(expected).replace(u',', u'.'));
     }
 
     void writesAnySeparator()
     {
-        QCOMPARE(QString::fromStdString(to_text(0.5, "\xd9\xab")), QString::fromUtf8("0\xd9\xab" "5"));
+        QCOMPARE(QString::fromStdString(to_text(0.5, "\xd9\xab")), QString::fromUtf8("0\xd9\xab"
+                                                                                     "5"));
     }
 
     void refusesNonFiniteValues()

@@ -14,7 +14,7 @@ class TestPipe : public QObject
 {
     Q_OBJECT
 
-private slots:
+  private slots:
     // The exact bits follow from the order of the steps: two circle areas with 3.14,
     // subtracted, then divided by a million before the density. Any reordering, or
     // pi/4 * (D² - d²), changes the last bits.
@@ -30,8 +30,8 @@ private slots:
             << 57.0 << 3.5 << 7850.0 << quint64(0x40825fb851eb8520) << quint64(0x4012764c404a72ed);
         QTest::newRow("brass") << 57.0 << 3.5 << 8800.0 << quint64(0x40825fb851eb8520)
                                << quint64(0x4014b2452c59fb20);
-        QTest::newRow("fifteen-digit mass") << 97.1 << 3.7 << 8829.0 << quint64(0x4090f47c1bda5118)
-                                            << quint64(0x4023293be4b0e4cf);
+        QTest::newRow("fifteen-digit mass")
+            << 97.1 << 3.7 << 8829.0 << quint64(0x4090f47c1bda5118) << quint64(0x4023293be4b0e4cf);
         QTest::newRow("round numbers") << 100.0 << 10.0 << 7850.0 << quint64(0x40a6140000000000)
                                        << quint64(0x40362f212d773190);
     }
@@ -56,16 +56,26 @@ private slots:
         QTest::addColumn<QString>("area");
         QTest::addColumn<QString>("mass");
 
-        QTest::newRow("worked example") << 57.0 << 3.5 << 7850.0 << "587.965" << "4.61552525";
-        QTest::newRow("typical use, brass") << 57.0 << 3.5 << 8800.0 << "587.965" << "5.174092";
-        QTest::newRow("whole area") << 100.0 << 10.0 << 7850.0 << "2826" << "22.1841";
-        QTest::newRow("solid bar") << 10.0 << 5.0 << 1000.0 << "78.5" << "0.0785";
-        QTest::newRow("wall past the centre") << 10.0 << 8.0 << 7850.0 << "50.24" << "0.394384";
-        QTest::newRow("wall past the diameter") << 10.0 << 20.0 << 7850.0 << "-628" << "-4.9298";
-        QTest::newRow("all empty") << 0.0 << 0.0 << 0.0 << "0" << "0";
-        QTest::newRow("no density") << 57.0 << 3.5 << 0.0 << "587.965" << "0";
-        QTest::newRow("fifteen digits") << 97.1 << 3.7 << 8829.0 << "1085.1212" << "9.58053507479999";
-        QTest::newRow("underflow is no error") << 1e-200 << 0.0 << 7850.0 << "0" << "0";
+        QTest::newRow("worked example") << 57.0 << 3.5 << 7850.0 << "587.965"
+                                        << "4.61552525";
+        QTest::newRow("typical use, brass") << 57.0 << 3.5 << 8800.0 << "587.965"
+                                            << "5.174092";
+        QTest::newRow("whole area") << 100.0 << 10.0 << 7850.0 << "2826"
+                                    << "22.1841";
+        QTest::newRow("solid bar") << 10.0 << 5.0 << 1000.0 << "78.5"
+                                   << "0.0785";
+        QTest::newRow("wall past the centre") << 10.0 << 8.0 << 7850.0 << "50.24"
+                                              << "0.394384";
+        QTest::newRow("wall past the diameter") << 10.0 << 20.0 << 7850.0 << "-628"
+                                                << "-4.9298";
+        QTest::newRow("all empty") << 0.0 << 0.0 << 0.0 << "0"
+                                   << "0";
+        QTest::newRow("no density") << 57.0 << 3.5 << 0.0 << "587.965"
+                                    << "0";
+        QTest::newRow("fifteen digits") << 97.1 << 3.7 << 8829.0 << "1085.1212"
+                                        << "9.58053507479999";
+        QTest::newRow("underflow is no error") << 1e-200 << 0.0 << 7850.0 << "0"
+                                               << "0";
         QTest::newRow("largest finite mass") << 1e6 << 1e5 << 1e302 << "282600000000"
                                              << "2.826E+307";
     }

@@ -12,7 +12,7 @@ class TestToNumberFuzz : public QObject
 {
     Q_OBJECT
 
-private slots:
+  private slots:
     void fixedSeedRound()
     {
         static constexpr char alphabet[] = "0123456789012345678901234567890123456789"

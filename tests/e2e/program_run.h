@@ -7,7 +7,7 @@
 // The program as a user starts it, on the test's X display under Russian settings.
 class ProgramRun
 {
-public:
+  public:
     explicit ProgramRun(const QString &executable);
     ~ProgramRun();
 
@@ -18,9 +18,12 @@ public:
     // twip rectangles, in pixels.
     static constexpr QPoint densityButton{128, 100};
     static constexpr QPoint exitButton{128, 260};
-    static QPoint catalogueButton(int number) { return {164, (120 + 480 * (number - 1)) / 15 + 12}; }
+    static QPoint catalogueButton(int number)
+    {
+        return {164, (120 + 480 * (number - 1)) / 15 + 12};
+    }
 
-private:
+  private:
     XDisplay m_display;
     QProcess m_process;
 };

@@ -7,8 +7,11 @@ class TestEndToEnd : public QObject
 {
     Q_OBJECT
 
-private slots:
-    void initTestCase() { QVERIFY2(XDisplay().isOpen(), "needs an X display (run under xvfb-run)"); }
+  private slots:
+    void initTestCase()
+    {
+        QVERIFY2(XDisplay().isOpen(), "needs an X display (run under xvfb-run)");
+    }
 
     void exitButtonEndsWithStatusZero()
     {
@@ -46,7 +49,7 @@ private slots:
         QCOMPARE(run.process().exitCode(), 0);
     }
 
-private:
+  private:
     static QString executable() { return qEnvironmentVariable("KVARNEL_EXECUTABLE"); }
 };
 

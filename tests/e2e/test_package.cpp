@@ -11,15 +11,18 @@ class TestPackage : public QObject
 {
     Q_OBJECT
 
-private slots:
+  private slots:
     void initTestCase()
     {
         const QDir directory(qEnvironmentVariable("KVARNEL_PACKAGE_DIR"));
-        const QStringList debs = directory.entryList({QStringLiteral("kvarnel_*.deb")}, QDir::Files);
+        const QStringList debs =
+            directory.entryList({QStringLiteral("kvarnel_*.deb")}, QDir::Files);
         QCOMPARE(debs.size(), 1);
         m_deb = directory.filePath(debs.first());
         QVERIFY(m_root.isValid());
-        QCOMPARE(QProcess::execute(QStringLiteral("dpkg-deb"), {QStringLiteral("-x"), m_deb, m_root.path()}), 0);
+        QCOMPARE(QProcess::execute(QStringLiteral("dpkg-deb"),
+                                   {QStringLiteral("-x"), m_deb, m_root.path()}),
+                 0);
     }
 
     void controlFields()
@@ -41,8 +44,8 @@ private slots:
         QFile desktop(m_root.filePath(QStringLiteral("usr/share/applications/kvarnel.desktop")));
         QVERIFY(desktop.open(QIODevice::ReadOnly));
         const QStringList lines = QString::fromUtf8(desktop.readAll()).split(u'\n');
-        for (const char *line : {"Type=Application", "Name=Кварнель", "Exec=kvarnel", "Icon=kvarnel",
-                                 "Categories=Utility;Calculator;"})
+        for (const char *line : {"Type=Application", "Name=Кварнель", "Exec=kvarnel",
+                                 "Icon=kvarnel", "Categories=Utility;Calculator;"})
             QVERIFY2(lines.contains(QString::fromUtf8(line)), line);
     }
 
@@ -56,11 +59,12 @@ private slots:
         QCOMPARE(run.process().exitCode(), 0);
     }
 
-private:
+  private:
     QString field(const char *name) const
     {
         QProcess dpkg;
-        dpkg.start(QStringLiteral("dpkg-deb"), {QStringLiteral("--field"), m_deb, QLatin1String(name)});
+        dpkg.start(QStringLiteral("dpkg-deb"),
+                   {QStringLiteral("--field"), m_deb, QLatin1String(name)});
         dpkg.waitForFinished();
         return QString::fromUtf8(dpkg.readAllStandardOutput()).trimmed();
     }

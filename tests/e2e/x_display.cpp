@@ -12,11 +12,9 @@
 
 namespace {
 
-template<typename Reply>
-using ReplyPtr = std::unique_ptr<Reply, decltype(&std::free)>;
+template<typename Reply> using ReplyPtr = std::unique_ptr<Reply, decltype(&std::free)>;
 
-template<typename Reply>
-ReplyPtr<Reply> own(Reply *reply)
+template<typename Reply> ReplyPtr<Reply> own(Reply *reply)
 {
     return ReplyPtr<Reply>(reply, &std::free);
 }
@@ -30,23 +28,31 @@ XDisplay::XDisplay() : m_connection(xcb_connect(nullptr, nullptr))
     m_root = xcb_setup_roots_iterator(xcb_get_setup(m_connection)).data->root;
 }
 
-XDisplay::~XDisplay() { xcb_disconnect(m_connection); }
+XDisplay::~XDisplay()
+{
+    xcb_disconnect(m_connection);
+}
 
-bool XDisplay::isOpen() const { return m_root != 0; }
+bool XDisplay::isOpen() const
+{
+    return m_root != 0;
+}
 
 std::uint32_t XDisplay::atom(const char *name) const
 {
     auto reply = own(xcb_intern_atom_reply(
-        m_connection, xcb_intern_atom(m_connection, 0, std::uint16_t(std::strlen(name)), name), nullptr));
+        m_connection, xcb_intern_atom(m_connection, 0, std::uint16_t(std::strlen(name)), name),
+        nullptr));
     return reply ? reply->atom : std::uint32_t(XCB_ATOM_NONE);
 }
 
 QString XDisplay::title(Window window) const
 {
-    auto reply = own(xcb_get_property_reply(
-        m_connection,
-        xcb_get_property(m_connection, 0, window, atom("_NET_WM_NAME"), atom("UTF8_STRING"), 0, 1024),
-        nullptr));
+    auto reply =
+        own(xcb_get_property_reply(m_connection,
+                                   xcb_get_property(m_connection, 0, window, atom("_NET_WM_NAME"),
+                                                    atom("UTF8_STRING"), 0, 1024),
+                                   nullptr));
     if (!reply)
         return {};
     return QString::fromUtf8(static_cast<const char *>(xcb_get_property_value(reply.get())),
@@ -58,12 +64,14 @@ XDisplay::Window XDisplay::waitForWindow(const QString &wanted, int timeoutMs) c
     QElapsedTimer clock;
     clock.start();
     while (clock.elapsed() < timeoutMs) {
-        auto tree = own(xcb_query_tree_reply(m_connection, xcb_query_tree(m_connection, m_root), nullptr));
+        auto tree =
+            own(xcb_query_tree_reply(m_connection, xcb_query_tree(m_connection, m_root), nullptr));
         const xcb_window_t *children = tree ? xcb_query_tree_children(tree.get()) : nullptr;
         for (int i = 0; tree && i < xcb_query_tree_children_length(tree.get()); ++i) {
             auto attributes = own(xcb_get_window_attributes_reply(
                 m_connection, xcb_get_window_attributes(m_connection, children[i]), nullptr));
-            if (attributes && attributes->map_state == XCB_MAP_STATE_VIEWABLE && title(children[i]) == wanted)
+            if (attributes && attributes->map_state == XCB_MAP_STATE_VIEWABLE &&
+                title(children[i]) == wanted)
                 return children[i];
         }
         QThread::msleep(20);
@@ -73,16 +81,18 @@ XDisplay::Window XDisplay::waitForWindow(const QString &wanted, int timeoutMs) c
 
 QSize XDisplay::clientSize(Window window) const
 {
-    auto geometry = own(xcb_get_geometry_reply(m_connection, xcb_get_geometry(m_connection, window), nullptr));
+    auto geometry =
+        own(xcb_get_geometry_reply(m_connection, xcb_get_geometry(m_connection, window), nullptr));
     return geometry ? QSize(geometry->width, geometry->height) : QSize();
 }
 
 void XDisplay::click(Window window, QPoint position) const
 {
     QProcess::execute(QStringLiteral("xdotool"),
-                      {QStringLiteral("mousemove"), QStringLiteral("--window"), QString::number(window),
-                       QString::number(position.x()), QString::number(position.y()),
-                       QStringLiteral("click"), QStringLiteral("1")});
+                      {QStringLiteral("mousemove"), QStringLiteral("--window"),
+                       QString::number(window), QString::number(position.x()),
+                       QString::number(position.y()), QStringLiteral("click"),
+                       QStringLiteral("1")});
 }
 
 void XDisplay::close(Window window) const
@@ -94,6 +104,7 @@ void XDisplay::close(Window window) const
     event.type = atom("WM_PROTOCOLS");
     event.data.data32[0] = atom("WM_DELETE_WINDOW");
     event.data.data32[1] = XCB_CURRENT_TIME;
-    xcb_send_event(m_connection, 0, window, XCB_EVENT_MASK_NO_EVENT, reinterpret_cast<const char *>(&event));
+    xcb_send_event(m_connection, 0, window, XCB_EVENT_MASK_NO_EVENT,
+                   reinterpret_cast<const char *>(&event));
     xcb_flush(m_connection);
 }

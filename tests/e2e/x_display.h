@@ -12,7 +12,7 @@ struct xcb_connection_t;
 // by their titles, mouse clicks, and the window manager's close request.
 class XDisplay
 {
-public:
+  public:
     using Window = std::uint32_t;
 
     XDisplay();
@@ -29,7 +29,7 @@ public:
     // Asks the window to close, as its close box does.
     void close(Window window) const;
 
-private:
+  private:
     std::uint32_t atom(const char *name) const;
     QString title(Window window) const;
 

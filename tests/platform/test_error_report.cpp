@@ -10,7 +10,7 @@ class TestErrorReport : public QObject
 {
     Q_OBJECT
 
-private slots:
+  private slots:
     // The real report: a modal, critical message box owned by the window, with one button.
     void showsAModalMessageBox()
     {

@@ -13,13 +13,15 @@ inline QStringList captionsCut(const QWidget *window)
 {
     QStringList cut;
     for (const QLabel *label : window->findChildren<QLabel *>()) {
-        if (QFontMetricsF(label->font()).horizontalAdvance(label->text()) > label->contentsRect().width())
+        if (QFontMetricsF(label->font()).horizontalAdvance(label->text()) >
+            label->contentsRect().width())
             cut << label->objectName();
     }
     for (const QPushButton *button : window->findChildren<QPushButton *>()) {
         QStyleOptionButton option;
         option.initFrom(button);
-        const QRect room = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+        const QRect room =
+            button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
         if (QFontMetricsF(button->font()).horizontalAdvance(button->text()) > room.width())
             cut << button->objectName();
     }

@@ -13,7 +13,7 @@ class TestCatalogueWindow : public QObject
 {
     Q_OBJECT
 
-private slots:
+  private slots:
     void init()
     {
         m_window = std::make_unique<CatalogueWindow>();
@@ -77,7 +77,7 @@ private slots:
         }
     }
 
-private:
+  private:
     QPushButton *button(int number) const
     {
         return m_window->findChild<QPushButton *>(QStringLiteral("Command%1").arg(number));

@@ -26,18 +26,19 @@ struct Expected
 
 // The window definition, transcribed on its own so that a slip in either copy shows.
 constexpr Expected layout[] = {
-    {"Label1", 120, 240, 2415, 255},   {"Label2", 120, 600, 2415, 255},
-    {"Label3", 120, 960, 2415, 255},   {"Command1", 120, 1320, 3615, 375},
-    {"Label4", 120, 1920, 1815, 255},  {"Label5", 120, 2400, 1815, 255},
-    {"Text1", 2640, 120, 1095, 285},   {"Text2", 2640, 480, 1095, 285},
-    {"Text3", 2640, 840, 1095, 285},   {"Label6", 2040, 1920, 1695, 255},
-    {"Label7", 2040, 2280, 1695, 375}, {"Command2", 120, 2760, 3615, 375},
+    {"Label1", 120, 240, 2415, 255},    {"Label2", 120, 600, 2415, 255},
+    {"Label3", 120, 960, 2415, 255},    {"Command1", 120, 1320, 3615, 375},
+    {"Label4", 120, 1920, 1815, 255},   {"Label5", 120, 2400, 1815, 255},
+    {"Text1", 2640, 120, 1095, 285},    {"Text2", 2640, 480, 1095, 285},
+    {"Text3", 2640, 840, 1095, 285},    {"Label6", 2040, 1920, 1695, 255},
+    {"Label7", 2040, 2280, 1695, 375},  {"Command2", 120, 2760, 3615, 375},
     {"Command3", 120, 3240, 3615, 375}, {"Command4", 120, 3720, 3615, 375},
 };
 
 QString separator()
 {
-    return qEnvironmentVariable("LC_ALL").startsWith(u"ru") ? QStringLiteral(",") : QStringLiteral(".");
+    return qEnvironmentVariable("LC_ALL").startsWith(u"ru") ? QStringLiteral(",")
+                                                            : QStringLiteral(".");
 }
 
 } // namespace
@@ -46,14 +47,13 @@ class TestMainWindow : public QObject
 {
     Q_OBJECT
 
-private slots:
+  private slots:
     void init()
     {
         m_reports.clear();
-        kvarnel::platform::setErrorSink(
-            [this](QWidget *owner, const QString &message) {
-                m_reports.append({owner, message, label("Label6")->text(), label("Label7")->text()});
-            });
+        kvarnel::platform::setErrorSink([this](QWidget *owner, const QString &message) {
+            m_reports.append({owner, message, label("Label6")->text(), label("Label7")->text()});
+        });
         m_window = std::make_unique<MainWindow>();
         m_window->show();
         QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
@@ -120,13 +120,41 @@ private slots:
         QTest::addColumn<QString>("area");
         QTest::addColumn<QString>("mass");
 
-        QTest::newRow("brass") << "57" << "3.5" << "8800" << "587.965" << "5.174092";
-        QTest::newRow("steel") << "57" << "3.5" << "7850" << "587.965" << "4.61552525";
-        QTest::newRow("comma typed") << "57" << "3,5" << "8800" << "587.965" << "5.174092";
-        QTest::newRow("all empty") << "" << "" << "" << "0" << "0";
-        QTest::newRow("wall past the diameter") << "10" << "20" << "7850" << "-628" << "-4.9298";
-        QTest::newRow("no density") << "57" << "3.5" << "" << "587.965" << "0";
-        QTest::newRow("scientific") << "1E100" << "5E99" << "1" << "7.85E+199" << "7.85E+193";
+        QTest::newRow("brass") << "57"
+                               << "3.5"
+                               << "8800"
+                               << "587.965"
+                               << "5.174092";
+        QTest::newRow("steel") << "57"
+                               << "3.5"
+                               << "7850"
+                               << "587.965"
+                               << "4.61552525";
+        QTest::newRow("comma typed") << "57"
+                                     << "3,5"
+                                     << "8800"
+                                     << "587.965"
+                                     << "5.174092";
+        QTest::newRow("all empty") << ""
+                                   << ""
+                                   << ""
+                                   << "0"
+                                   << "0";
+        QTest::newRow("wall past the diameter") << "10"
+                                                << "20"
+                                                << "7850"
+                                                << "-628"
+                                                << "-4.9298";
+        QTest::newRow("no density") << "57"
+                                    << "3.5"
+                                    << ""
+                                    << "587.965"
+                                    << "0";
+        QTest::newRow("scientific") << "1E100"
+                                    << "5E99"
+                                    << "1"
+                                    << "7.85E+199"
+                                    << "7.85E+193";
     }
 
     void calculates()
@@ -158,7 +186,8 @@ private slots:
         box("Text3")->clear();
         QTest::keyClicks(box("Text3"), mass); // 4,61552525 under comma settings
         QTest::mouseClick(button("Command2"), Qt::LeftButton);
-        QCOMPARE(label("Label7")->text(), QStringLiteral("0.00271376730361625").replace(u'.', separator()));
+        QCOMPARE(label("Label7")->text(),
+                 QStringLiteral("0.00271376730361625").replace(u'.', separator()));
     }
 
     void longResultIsShownWhole()
@@ -232,7 +261,8 @@ private slots:
 
     void tabOrderCycles()
     {
-        const char *order[] = {"Text1", "Text2", "Text3", "Command2", "Command3", "Command4", "Command1"};
+        const char *order[] = {"Text1",    "Text2",    "Text3",   "Command2",
+                               "Command3", "Command4", "Command1"};
         for (const char *name : order) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QCOMPARE(QApplication::focusWidget()->objectName(), QString::fromLatin1(name));
@@ -283,7 +313,9 @@ private slots:
         kvarnel::platform::setAnnouncementSink({});
 
         const auto read = [this](const char *name, QAccessible::Text kind) {
-            return QAccessible::queryAccessibleInterface(m_window->findChild<QWidget *>(QString::fromLatin1(name)))->text(kind);
+            return QAccessible::queryAccessibleInterface(
+                       m_window->findChild<QWidget *>(QString::fromLatin1(name)))
+                ->text(kind);
         };
         QCOMPARE(read("Text1", QAccessible::Name), u"Наружный диаметр трубы (мм)");
         QCOMPARE(read("Text2", QAccessible::Name), u"Толщина стенки трубы (мм)");
@@ -327,7 +359,8 @@ private slots:
             const QRect r = control->geometry();
             const int single_x = leftEdge(single, r.center().y(), r.left() - 4);
             const int twice_x = leftEdge(twice, 2 * r.center().y(), 2 * (r.left() - 4));
-            QVERIFY2(twice_x == 2 * single_x || twice_x == 2 * single_x + 1, qPrintable(control->objectName()));
+            QVERIFY2(twice_x == 2 * single_x || twice_x == 2 * single_x + 1,
+                     qPrintable(control->objectName()));
         }
 
         // Text drawn at 2× has finer detail than 2×2 blocks of the 1× picture.
@@ -339,7 +372,8 @@ private slots:
                 if (p == background)
                     continue;
                 ++blocks;
-                uniform += p == twice.pixel(x + 1, y) && p == twice.pixel(x, y + 1) && p == twice.pixel(x + 1, y + 1);
+                uniform += p == twice.pixel(x + 1, y) && p == twice.pixel(x, y + 1) &&
+                           p == twice.pixel(x + 1, y + 1);
             }
         }
         QVERIFY(blocks > 100);
@@ -357,7 +391,7 @@ private slots:
         QCOMPARE(exit.size(), 1);
     }
 
-private:
+  private:
     struct Report
     {
         QWidget *owner;
@@ -366,8 +400,14 @@ private:
         QString mass;
     };
 
-    QLineEdit *box(const char *name) const { return m_window->findChild<QLineEdit *>(QString::fromLatin1(name)); }
-    QLabel *label(const char *name) const { return m_window->findChild<QLabel *>(QString::fromLatin1(name)); }
+    QLineEdit *box(const char *name) const
+    {
+        return m_window->findChild<QLineEdit *>(QString::fromLatin1(name));
+    }
+    QLabel *label(const char *name) const
+    {
+        return m_window->findChild<QLabel *>(QString::fromLatin1(name));
+    }
     QPushButton *button(const char *name) const
     {
         return m_window->findChild<QPushButton *>(QString::fromLatin1(name));

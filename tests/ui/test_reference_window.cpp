@@ -12,7 +12,7 @@ class TestReferenceWindow : public QObject
 {
     Q_OBJECT
 
-private slots:
+  private slots:
     void frame_data()
     {
         QTest::addColumn<int>("index");
@@ -22,7 +22,8 @@ private slots:
         const QSize client[] = {{4005, 6090}, {5430, 7455}, {3975, 2745}, {3960, 4380},
                                 {4155, 1995}, {4275, 6075}, {4335, 4080}, {5190, 705}};
         for (int i = 0; i < 8; ++i)
-            QTest::newRow(densityTables[std::size_t(i)].window.name) << i << sizable[i] << client[i];
+            QTest::newRow(densityTables[std::size_t(i)].window.name)
+                << i << sizable[i] << client[i];
     }
 
     void frame()

@@ -9,8 +9,8 @@
 
 #include <cstdlib>
 
-using kvarnel::reference::densityTables;
 using kvarnel::reference::DensityTable;
+using kvarnel::reference::densityTables;
 
 namespace {
 
@@ -37,8 +37,9 @@ QImage render(const DensityTable &table, int ratio = 1)
 bool near(QRgb pixel, const QColor &colour)
 {
     const QColor c(pixel);
-    return std::abs(c.red() - colour.red()) + std::abs(c.green() - colour.green())
-               + std::abs(c.blue() - colour.blue()) < 90;
+    return std::abs(c.red() - colour.red()) + std::abs(c.green() - colour.green()) +
+               std::abs(c.blue() - colour.blue()) <
+           90;
 }
 
 struct Run
@@ -65,7 +66,8 @@ QList<Run> rulesDown(const QImage &image, int x, int height)
 }
 
 // Runs of rows (y ranges) in which some pixel of [left, right) shows the colour.
-QList<Run> textLines(const QImage &image, int left, int right, int top, int bottom, const QColor &colour)
+QList<Run> textLines(const QImage &image, int left, int right, int top, int bottom,
+                     const QColor &colour)
 {
     QList<Run> lines;
     for (int y = top; y < bottom; ++y) {
@@ -82,9 +84,15 @@ QList<Run> textLines(const QImage &image, int left, int right, int top, int bott
     return lines;
 }
 
-int px(double mm) { return qRound(mm * pixelsPerMm); }
+int px(double mm)
+{
+    return qRound(mm * pixelsPerMm);
+}
 
-QString name(const DensityTable &table) { return QString::fromUtf8(table.window.name); }
+QString name(const DensityTable &table)
+{
+    return QString::fromUtf8(table.window.name);
+}
 
 void addTableRows()
 {
@@ -99,7 +107,7 @@ class TestTablePainter : public QObject
 {
     Q_OBJECT
 
-private slots:
+  private slots:
     void extentMatchesPhysicalSize_data() { addTableRows(); }
     void extentMatchesPhysicalSize()
     {
@@ -114,8 +122,10 @@ private slots:
             }
         }
         QCOMPARE(drawn.topLeft(), QPoint(0, 0));
-        QVERIFY2(std::abs(drawn.width() - table.width * pixelsPerMm) <= 1.0, qPrintable(name(table)));
-        QVERIFY2(std::abs(drawn.height() - table.height * pixelsPerMm) <= 1.0, qPrintable(name(table)));
+        QVERIFY2(std::abs(drawn.width() - table.width * pixelsPerMm) <= 1.0,
+                 qPrintable(name(table)));
+        QVERIFY2(std::abs(drawn.height() - table.height * pixelsPerMm) <= 1.0,
+                 qPrintable(name(table)));
     }
 
     void rules_data() { addTableRows(); }
@@ -136,7 +146,8 @@ private slots:
 
         // Bands alternate grey (under the header) and white; a grey band above the last row
         // is left out.
-        const QList<Run> gradeBands = rulesDown(image, px(table.gradeColumnWidth - 0.5), size.height());
+        const QList<Run> gradeBands =
+            rulesDown(image, px(table.gradeColumnWidth - 0.5), size.height());
         const int expectedBands = rows % 2 == 1 ? rows - 1 : rows;
         QCOMPARE(gradeBands.size(), expectedBands);
         for (int k = 0; k < gradeBands.size(); ++k) {
@@ -178,7 +189,8 @@ private slots:
 
         const QList<Run> grades = textLines(image, 0, rule, header, size.height(), green);
         QCOMPARE(grades.size(), rows);
-        const QList<Run> densities = textLines(image, rule + 1, size.width(), header, size.height(), plum);
+        const QList<Run> densities =
+            textLines(image, rule + 1, size.width(), header, size.height(), plum);
         QCOMPARE(densities.size(), table.merged ? 1 : rows);
         // Green only in the grade column, plum only in the density column.
         QVERIFY(textLines(image, rule + 1, size.width(), 0, size.height(), green).isEmpty());
@@ -209,7 +221,8 @@ private slots:
         const QList<Run> bands = rulesDown(image, size.width() - 1 - px(0.7), size.height());
         QCOMPARE(bands.size(), 1);
         const double cellMiddle = (bands[0].end + size.height()) / 2.0;
-        const QList<Run> ink = textLines(image, left, size.width(), bands[0].end, size.height(), plum);
+        const QList<Run> ink =
+            textLines(image, left, size.width(), bands[0].end, size.height(), plum);
         QCOMPARE(ink.size(), 1);
         const double inkMiddle = (ink[0].begin + ink[0].end) / 2.0;
         QVERIFY2(std::abs(inkMiddle - cellMiddle) <= 3.0,
@@ -247,7 +260,8 @@ private slots:
         }
 
         // An enlarged 1× picture would repeat each pixel in 2×2 blocks, or blur them.
-        const QImage enlarged = single.scaled(single.size() * 2, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        const QImage enlarged =
+            single.scaled(single.size() * 2, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         const QRect header(0, 0, 2 * rule, 2 * px(6.46));
         int uniformBlocks = 0, blocks = 0, differing = 0;
         for (int y = header.top(); y + 1 < header.bottom(); y += 2) {
@@ -256,14 +270,16 @@ private slots:
                 if (p == silver.rgb())
                     continue;
                 ++blocks;
-                uniformBlocks += p == twice.pixel(x2 + 1, y) && p == twice.pixel(x2, y + 1)
-                                 && p == twice.pixel(x2 + 1, y + 1);
+                uniformBlocks += p == twice.pixel(x2 + 1, y) && p == twice.pixel(x2, y + 1) &&
+                                 p == twice.pixel(x2 + 1, y + 1);
                 differing += !near(p, QColor(enlarged.pixel(x2, y)));
             }
         }
         QVERIFY(blocks > 50);
-        QVERIFY2(uniformBlocks < blocks * 3 / 4, qPrintable(QString("%1 of %2").arg(uniformBlocks).arg(blocks)));
-        QVERIFY2(differing > blocks / 10, qPrintable(QString("%1 of %2").arg(differing).arg(blocks)));
+        QVERIFY2(uniformBlocks < blocks * 3 / 4,
+                 qPrintable(QString("%1 of %2").arg(uniformBlocks).arg(blocks)));
+        QVERIFY2(differing > blocks / 10,
+                 qPrintable(QString("%1 of %2").arg(differing).arg(blocks)));
     }
 
     // The widest texts, bold 14 pt grades such as "Сталь 10Х17Н13М2Т", must fit between
@@ -279,15 +295,22 @@ private slots:
         const double densityArea = (table.densityColumnWidth - 3.5) * pixelsPerMm;
         const QFont regular = kvarnel::platform::font(Face::TimesNewRoman, 14, Weight::Regular);
         for (std::size_t i = 0; i < table.rows.size(); ++i) {
-            const QFont gradeFont = kvarnel::platform::font(Face::TimesNewRoman, 14, table.gradeWeightOf(i));
-            const QString grade = QString::fromUtf8(table.rows[i].grade.data(), qsizetype(table.rows[i].grade.size()));
-            QVERIFY2(QFontMetricsF(gradeFont).horizontalAdvance(grade) <= gradeArea, qPrintable(grade));
-            const QString density = QString::fromUtf8(table.rows[i].density.data(), qsizetype(table.rows[i].density.size()));
-            QVERIFY2(QFontMetricsF(regular).horizontalAdvance(density) <= densityArea, qPrintable(density));
+            const QFont gradeFont =
+                kvarnel::platform::font(Face::TimesNewRoman, 14, table.gradeWeightOf(i));
+            const QString grade = QString::fromUtf8(table.rows[i].grade.data(),
+                                                    qsizetype(table.rows[i].grade.size()));
+            QVERIFY2(QFontMetricsF(gradeFont).horizontalAdvance(grade) <= gradeArea,
+                     qPrintable(grade));
+            const QString density = QString::fromUtf8(table.rows[i].density.data(),
+                                                      qsizetype(table.rows[i].density.size()));
+            QVERIFY2(QFontMetricsF(regular).horizontalAdvance(density) <= densityArea,
+                     qPrintable(density));
         }
         if (table.merged) {
-            const QFont merged = kvarnel::platform::font(Face::TimesNewRoman, table.merged->points, Weight::Bold);
-            QVERIFY(QFontMetricsF(merged).horizontalAdvance(QString::fromUtf8(table.merged->text.data())) <= densityArea);
+            const QFont merged =
+                kvarnel::platform::font(Face::TimesNewRoman, table.merged->points, Weight::Bold);
+            QVERIFY(QFontMetricsF(merged).horizontalAdvance(
+                        QString::fromUtf8(table.merged->text.data())) <= densityArea);
         }
     }
 };
