@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -47,6 +48,9 @@ class TestPackage : public QObject
         for (const char *line : {"Type=Application", "Name=Кварнель", "Exec=kvarnel",
                                  "Icon=kvarnel", "Categories=Utility;Calculator;"})
             QVERIFY2(lines.contains(QString::fromUtf8(line)), line);
+        if (QStandardPaths::findExecutable(QStringLiteral("desktop-file-validate")).isEmpty())
+            QSKIP("desktop-file-validate is not installed");
+        QCOMPARE(QProcess::execute(QStringLiteral("desktop-file-validate"), {desktop.fileName()}), 0);
     }
 
     void installedProgramRuns()
