@@ -16,23 +16,27 @@ namespace {
 QWidget *createControl(const Control &control, QWidget *form)
 {
     const QString text = QString::fromUtf8(control.text);
+    const QFont font =
+        control.font ? platform::font(control.font->face, control.font->points) : form->font();
+    QWidget *widget = nullptr;
     switch (control.kind) {
     case ControlKind::Label: {
         auto *label = new QLabel(text, form);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         label->setTextFormat(Qt::PlainText);
-        return label;
+        widget = label;
+        break;
     }
     case ControlKind::Result: {
         auto *result = new FittingLabel(form);
-        result->setBaseFont(control.font ? platform::font(control.font->face, control.font->points)
-                                         : form->font());
+        result->setBaseFont(font); // it shrinks from this size to fit a long result
         return result;
     }
     case ControlKind::TextBox: {
         auto *box = new QLineEdit(text, form);
         box->setMaxLength(std::numeric_limits<int>::max());
-        return box;
+        widget = box;
+        break;
     }
     case ControlKind::Button: {
         auto *button = new QPushButton(text, form);
@@ -40,10 +44,13 @@ QWidget *createControl(const Control &control, QWidget *form)
         // window's default, so Enter elsewhere does nothing.
         button->setAutoDefault(true);
         button->setDefault(false);
-        return button;
+        widget = button;
+        break;
     }
     }
-    return nullptr;
+    if (control.font)
+        widget->setFont(font);
+    return widget;
 }
 
 } // namespace
@@ -59,8 +66,6 @@ void buildControls(QWidget *form, std::span<const Control> controls)
     for (const Control *control : byTabIndex) {
         QWidget *widget = createControl(*control, form);
         widget->setObjectName(QString::fromUtf8(control->name));
-        if (control->font && control->kind != ControlKind::Result)
-            widget->setFont(platform::font(control->font->face, control->font->points));
         widget->setGeometry(platform::toPixels(control->rect));
         if (widget->focusPolicy() & Qt::TabFocus) {
             if (previous)
