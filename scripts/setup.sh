@@ -26,10 +26,17 @@ install_missing() {
         apt-get install -y -q --no-install-recommends "${missing[@]}"
 }
 
+# Generates the named UTF-8 locales (ru_RU, en_US, ...) where they are missing.
+make_locales() {
+    local locale
+    for locale in "$@"; do
+        locale -a 2>/dev/null | grep -qx "$locale.utf8" || as_root localedef -i "$locale" -f UTF-8 "$locale.UTF-8"
+    done
+}
+
 install_missing g++ cmake make pkg-config qt6-base-dev qt6-svg-dev libgl-dev fonts-liberation fontconfig \
     "${extra_packages[@]}"
 
-if [ ! -f "$build_dir/CMakeCache.txt" ]; then
-    # shellcheck disable=SC2086 # KVARNEL_CMAKE_ARGS holds several arguments
-    cmake -S "$root" -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo ${KVARNEL_CMAKE_ARGS:-}
-fi
+# Configured every time, so that options given now hold even in an existing build.
+# shellcheck disable=SC2086 # KVARNEL_CMAKE_ARGS holds several arguments
+cmake -S "$root" -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo ${KVARNEL_CMAKE_ARGS:-} >/dev/null

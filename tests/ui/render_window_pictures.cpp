@@ -1,0 +1,27 @@
+// Takes the approved pictures of the windows anew:  render_window_pictures DIRECTORY
+// Run through scripts/window-pictures, only when a change of the windows' look is meant.
+#include "window_pictures.h"
+
+#include <QApplication>
+#include <QDir>
+
+#include <cstdio>
+
+int main(int argc, char *argv[])
+{
+    QApplication application(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: render_window_pictures DIRECTORY\n");
+        return 2;
+    }
+    const QDir directory(QString::fromLocal8Bit(argv[1]));
+    for (const QString &name : windowPictureNames()) {
+        const QString file = directory.filePath(name + QStringLiteral(".png"));
+        if (!renderWindowPicture(name).save(file)) {
+            std::fprintf(stderr, "render_window_pictures: cannot write %s\n", qPrintable(file));
+            return 1;
+        }
+        std::printf("%s\n", qPrintable(file));
+    }
+    return 0;
+}

@@ -1,0 +1,83 @@
+#include "window_pictures.h"
+
+#include <QDir>
+#include <QTest>
+
+// Every window compared pixel for pixel with the picture taken of it when it was last
+// approved (scripts/window-pictures takes them anew). The offscreen platform draws with
+// Qt's own raster engine and the program's own Liberation faces, so the same build of
+// Debian draws the same pixels everywhere: any difference is a visible change, a wrong
+// caption, alignment, face, weight or colour. A failure leaves the picture drawn now and
+// a map of the differing pixels in window-pictures/ beside the test.
+class TestWindowPictures : public QObject
+{
+    Q_OBJECT
+
+  private slots:
+    void looksAsApproved_data()
+    {
+        QTest::addColumn<QString>("name");
+        for (const QString &name : windowPictureNames())
+            QTest::newRow(qPrintable(name)) << name;
+    }
+
+    void looksAsApproved()
+    {
+        QFETCH(QString, name);
+        const QString approvedFile = QStringLiteral(KVARNEL_WINDOW_PICTURES "/%1.png").arg(name);
+        const QImage approved = QImage(approvedFile).convertToFormat(QImage::Format_RGB32);
+        QVERIFY2(!approved.isNull(), qPrintable(approvedFile));
+        const QImage shown = renderWindowPicture(name);
+        QVERIFY(!shown.isNull());
+
+        const int differing = countDifferences(approved, shown);
+        if (differing == 0)
+            return;
+        QDir().mkpath(QStringLiteral("window-pictures"));
+        const QString stem = QDir::current().filePath(QStringLiteral("window-pictures/") + name);
+        shown.save(stem + QStringLiteral("-shown.png"));
+        differenceMap(approved, shown).save(stem + QStringLiteral("-differences.png"));
+        QFAIL(qPrintable(QStringLiteral("%1: %2 px × %3 px shown, %4 × %5 approved, %6 pixels "
+                                        "differ; see %7-*.png")
+                             .arg(name)
+                             .arg(shown.width())
+                             .arg(shown.height())
+                             .arg(approved.width())
+                             .arg(approved.height())
+                             .arg(differing)
+                             .arg(stem)));
+    }
+
+  private:
+    static int countDifferences(const QImage &a, const QImage &b)
+    {
+        if (a.size() != b.size())
+            return a.width() * a.height() + b.width() * b.height();
+        int count = 0;
+        for (int y = 0; y < a.height(); ++y) {
+            for (int x = 0; x < a.width(); ++x)
+                count += a.pixel(x, y) != b.pixel(x, y);
+        }
+        return count;
+    }
+
+    // The approved picture faded, with every pixel that differs in pure red.
+    static QImage differenceMap(const QImage &approved, const QImage &shown)
+    {
+        QImage map(approved.size().expandedTo(shown.size()), QImage::Format_RGB32);
+        map.fill(Qt::red);
+        for (int y = 0; y < map.height(); ++y) {
+            for (int x = 0; x < map.width(); ++x) {
+                const bool inBoth = approved.valid(x, y) && shown.valid(x, y);
+                if (inBoth && approved.pixel(x, y) == shown.pixel(x, y)) {
+                    const int grey = 160 + qGray(approved.pixel(x, y)) * 95 / 255;
+                    map.setPixel(x, y, qRgb(grey, grey, grey));
+                }
+            }
+        }
+        return map;
+    }
+};
+
+QTEST_MAIN(TestWindowPictures)
+#include "test_window_pictures.moc"
