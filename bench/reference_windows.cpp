@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opening each reference window: construct, show, and the first paint of its table, with
 // the main window already up as in the program (so Qt's fonts are started). The first
 // opening of each also loads the faces of its table. Run it on a display (xvfb-run).

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Compiler settings every target of the program shares.
 add_library(kvarnel_settings INTERFACE)
 if(MSVC)

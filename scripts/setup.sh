@@ -1,3 +1,5 @@
+# shellcheck shell=bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared by scripts/run and scripts/test (sourced, not run): installs the Debian packages
 # the build needs when any is missing, then configures the build in build/.
 # Extra packages may be named in the array `extra_packages` before sourcing.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Build-time tool: renders the scalable application icon into the bitmaps the program's
 // windows carry, written as C++ arrays so that showing the first window costs no image
 // decoding and no SVG support, and into an .ico for the Windows executable.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The yardsticks for start-up: the smallest Qt Widgets program that shows a window of the
 // main window's size, bare, or (built with KVARNEL_YARDSTICK_TEXT) with one line of text,
 // which is what it costs Qt to bring up its fonts.

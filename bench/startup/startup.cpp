@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up time and memory of a program against yardsticks, measured in turn in one run
 // on one X display (run it under xvfb-run):
 //   bench_startup [-n ROUNDS] PROGRAM YARDSTICK...

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/table_painter.h"
 
 #include "platform/fonts.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/program.h"
 #include "ui/catalogue_window.h"
 #include "ui/main_window.h"

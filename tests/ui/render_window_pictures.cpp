@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Takes the approved pictures of the windows anew:  render_window_pictures DIRECTORY
 // Run through scripts/window-pictures, only when a change of the windows' look is meant.
 #include "window_pictures.h"

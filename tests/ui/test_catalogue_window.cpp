@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "captions.h"
 #include "ui/catalogue_window.h"
 

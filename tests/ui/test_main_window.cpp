@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "captions.h"
 #include "platform/accessibility.h"
 #include "platform/error_report.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "reference/density_tables.h"
 #include "ui/reference_window.h"
 #include "ui/table_painter.h"
