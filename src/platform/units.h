@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "platform/design.h"
+
 #include <QRect>
 #include <QSize>
 
@@ -13,20 +15,6 @@ namespace kvarnel::platform {
 // Qt scales those for high-DPI screens.
 inline constexpr int twipsPerPixel = 15;
 inline constexpr double pixelsPerInch = 96.0;
-
-struct TwipRect
-{
-    int left;
-    int top;
-    int width;
-    int height;
-};
-
-struct TwipSize
-{
-    int width;
-    int height;
-};
 
 constexpr int twipsToPixels(int twips)
 {

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/window_frame.h"
 
+#include "platform/units.h"
+
 #include <QWidget>
 
 namespace kvarnel::platform {

@@ -1,26 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "platform/units.h"
+#include "platform/design.h"
 
 class QWidget;
 
 namespace kvarnel::platform {
 
-enum class Border {
-    Fixed,   // fixed single border, close box only
-    Sizable, // resizable, with minimise and maximise boxes
-};
-
-// What a top-level window shows of itself: object name, caption, border and client size.
-struct WindowFrame
-{
-    const char *name;    // the name the window definitions give it
-    const char *caption; // UTF-8
-    Border border;
-    TwipSize client;
-};
-
+// Gives a top-level window its name, caption, border and client size.
 void applyFrame(QWidget *window, const WindowFrame &frame);
 
 } // namespace kvarnel::platform

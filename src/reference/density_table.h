@@ -1,16 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "platform/fonts.h"
-#include "platform/window_frame.h"
+#include "platform/design.h"
 
-#include <cstddef>
 #include <optional>
 #include <span>
 #include <string_view>
 
 namespace kvarnel::reference {
 
+using platform::Border;
 using platform::Weight;
 
 // One line of a table: a grade and, unless the table has one density for all its grades,
@@ -19,6 +18,7 @@ struct GradeRow
 {
     std::string_view grade;
     std::string_view density = {};
+    std::optional<Weight> weight = std::nullopt; // only where the grade breaks its table's rule
 };
 
 struct Header
@@ -41,22 +41,14 @@ struct DensityTable
     platform::WindowFrame window;
     Header header;
     std::span<const GradeRow> rows;
-    Weight gradeWeight;                           // the rule for the grade column
-    std::span<const std::size_t> otherWeightRows; // grades in the other weight (0-based rows)
+    Weight gradeWeight; // the rule for the grade column
     std::optional<MergedDensity> merged;
     double gradeColumnWidth;
     double densityColumnWidth;
     double width; // overall drawn extent
     double height;
 
-    Weight gradeWeightOf(std::size_t row) const
-    {
-        for (std::size_t other : otherWeightRows) {
-            if (other == row)
-                return gradeWeight == Weight::Bold ? Weight::Regular : Weight::Bold;
-        }
-        return gradeWeight;
-    }
+    Weight weightOf(const GradeRow &row) const { return row.weight.value_or(gradeWeight); }
 };
 
 } // namespace kvarnel::reference

@@ -16,9 +16,8 @@ namespace tables {
 inline constexpr GradeRow ordinarySteelRows[] = {
     {"Ст2"},   {"Ст2кп"}, {"Ст2пс"}, {"Ст2сп"}, {"Ст3"},   {"Ст3Гсп"},
     {"Ст3кп"}, {"Ст3пс"}, {"Ст3сп"}, {"Ст4кп"}, {"Ст4пс"}, {"Ст5"},
-    {"Ст5пс"}, {"Ст5сп"}, {"Ст6"},   {"Ст6пс"}, {"Ст6сп"},
+    {"Ст5пс"}, {"Ст5сп"}, {"Ст6"},   {"Ст6пс"}, {"Ст6сп", {}, Weight::Bold},
 };
-inline constexpr std::size_t ordinarySteelBoldRows[] = {16};
 
 // ГОСТ 5632-72
 inline constexpr GradeRow stainlessSteelRows[] = {
@@ -60,9 +59,8 @@ inline constexpr GradeRow aluminiumAlloyRows[] = {
     {"АМг4", "2680 кг/м3"},  {"АМг5", "2680 кг/м3"},  {"АМг6", "2640 кг/м3"},
     {"Амц", "2730 кг/м3"},   {"В95оч", "2850 кг/м3"}, {"В95пч", "2850 кг/м3"},
     {"В96Ц1", "2850 кг/м3"}, {"Д1", "2800 кг/м3"},    {"Д16", "2800 кг/м3"},
-    {"Д18", "2800 кг/м3"},   {"Д19", "2800 кг/м3"},
+    {"Д18", "2800 кг/м3"},   {"Д19", "2800 кг/м3", Weight::Regular},
 };
-inline constexpr std::size_t aluminiumAlloyRegularRows[] = {16};
 
 // ГОСТ 19807-91
 inline constexpr GradeRow titaniumRows[] = {
@@ -83,13 +81,12 @@ inline constexpr Header gradeHeader{"МАРКА", "ПЛОТНОСТЬ", Weight::
 
 // Client sizes in twips; column widths and overall extents in millimetres.
 // clang-format off
-inline constexpr std::array<DensityTable, 8> densityTables{{
+inline constexpr auto densityTables = std::to_array<DensityTable>({
     {
-        .window = {"Form3", "Сталь обыкновенного качества", platform::Border::Fixed, {4005, 6090}},
+        .window = {"Form3", "Сталь обыкновенного качества", Border::Fixed, {4005, 6090}},
         .header = {"СТАЛЬ", "ПЛОТНОСТЬ", Weight::Regular},
         .rows = tables::ordinarySteelRows,
         .gradeWeight = Weight::Regular,
-        .otherWeightRows = tables::ordinarySteelBoldRows,
         .merged = MergedDensity{"7850кг/м3", 20},
         .gradeColumnWidth = 25.9,
         .densityColumnWidth = 43.8,
@@ -97,12 +94,11 @@ inline constexpr std::array<DensityTable, 8> densityTables{{
         .height = 106.94,
     },
     {
-        .window = {"Form4", "Стали коррозионно-стойкие и жаропрочные", platform::Border::Fixed,
+        .window = {"Form4", "Стали коррозионно-стойкие и жаропрочные", Border::Fixed,
                    {5430, 7455}},
         .header = tables::steelHeader,
         .rows = tables::stainlessSteelRows,
         .gradeWeight = Weight::Bold,
-        .otherWeightRows = {},
         .merged = std::nullopt,
         .gradeColumnWidth = 53.1,
         .densityColumnWidth = 41.8,
@@ -110,11 +106,10 @@ inline constexpr std::array<DensityTable, 8> densityTables{{
         .height = 130.59,
     },
     {
-        .window = {"Form5", "Чугуны серые", platform::Border::Fixed, {3975, 2745}},
+        .window = {"Form5", "Чугуны серые", Border::Fixed, {3975, 2745}},
         .header = tables::gradeHeader,
         .rows = tables::greyCastIronRows,
         .gradeWeight = Weight::Bold,
-        .otherWeightRows = {},
         .merged = MergedDensity{"7200 кг/м3", 18},
         .gradeColumnWidth = 28.0,
         .densityColumnWidth = 41.8,
@@ -122,11 +117,10 @@ inline constexpr std::array<DensityTable, 8> densityTables{{
         .height = 47.66,
     },
     {
-        .window = {"Form6", "Латунь", platform::Border::Sizable, {3960, 4380}},
+        .window = {"Form6", "Латунь", Border::Sizable, {3960, 4380}},
         .header = tables::gradeHeader,
         .rows = tables::brassRows,
         .gradeWeight = Weight::Bold,
-        .otherWeightRows = {},
         .merged = std::nullopt,
         .gradeColumnWidth = 28.0,
         .densityColumnWidth = 41.8,
@@ -134,11 +128,10 @@ inline constexpr std::array<DensityTable, 8> densityTables{{
         .height = 77.55,
     },
     {
-        .window = {"Form7", "Медь", platform::Border::Fixed, {4155, 1995}},
+        .window = {"Form7", "Медь", Border::Fixed, {4155, 1995}},
         .header = tables::gradeHeader,
         .rows = tables::copperRows,
         .gradeWeight = Weight::Bold,
-        .otherWeightRows = {},
         .merged = MergedDensity{"8940 кг/м3", 18},
         .gradeColumnWidth = 27.0,
         .densityColumnWidth = 45.9,
@@ -146,12 +139,11 @@ inline constexpr std::array<DensityTable, 8> densityTables{{
         .height = 35.84,
     },
     {
-        .window = {"Form8", "Сплавы алюминиевые деформируемые", platform::Border::Fixed,
+        .window = {"Form8", "Сплавы алюминиевые деформируемые", Border::Fixed,
                    {4275, 6075}},
         .header = tables::gradeHeader,
         .rows = tables::aluminiumAlloyRows,
         .gradeWeight = Weight::Bold,
-        .otherWeightRows = tables::aluminiumAlloyRegularRows,
         .merged = std::nullopt,
         .gradeColumnWidth = 30.0,
         .densityColumnWidth = 44.8,
@@ -159,11 +151,10 @@ inline constexpr std::array<DensityTable, 8> densityTables{{
         .height = 106.94,
     },
     {
-        .window = {"Form9", "Титан и сплавы титановые", platform::Border::Sizable, {4335, 4080}},
+        .window = {"Form9", "Титан и сплавы титановые", Border::Sizable, {4335, 4080}},
         .header = tables::gradeHeader,
         .rows = tables::titaniumRows,
         .gradeWeight = Weight::Bold,
-        .otherWeightRows = {},
         .merged = MergedDensity{"4500 кг/м3", 20},
         .gradeColumnWidth = 31.0,
         .densityColumnWidth = 44.8,
@@ -171,18 +162,17 @@ inline constexpr std::array<DensityTable, 8> densityTables{{
         .height = 71.39,
     },
     {
-        .window = {"Form10", "Винипласты", platform::Border::Sizable, {5190, 705}},
+        .window = {"Form10", "Винипласты", Border::Sizable, {5190, 705}},
         .header = tables::gradeHeader,
         .rows = tables::vinylPlasticRows,
         .gradeWeight = Weight::Bold,
-        .otherWeightRows = {},
         .merged = std::nullopt,
         .gradeColumnWidth = 46.0,
         .densityColumnWidth = 44.8,
         .width = 91.31,
         .height = 12.12,
     },
-}};
+});
 // clang-format on
 
 } // namespace kvarnel::reference

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/reference_window.h"
 
+#include "platform/window_frame.h"
 #include "reference/density_table.h"
 #include "ui/table_painter.h"
 

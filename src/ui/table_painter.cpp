@@ -179,6 +179,25 @@ int baseline(double rowTopMm, double offsetMm)
     return px(rowTopMm + offsetMm);
 }
 
+// The cell background, the bands between the rows and the two vertical rules.
+void paintCells(QPainter &painter, const RowLayout &rows, const ColumnLayout &columns, QSize size)
+{
+    painter.fillRect(QRect(QPoint(0, 0), size), silver);
+    const int indent = px(ruleIndent);
+    for (const Band &band : rows.bands) {
+        const int height = band.rule.end - band.rule.begin;
+        painter.fillRect(indent, band.rule.begin, columns.grade.end - indent, height, band.colour);
+        if (band.crossesDensity) {
+            painter.fillRect(columns.density.begin, band.rule.begin,
+                             columns.density.end - columns.density.begin, height, band.colour);
+        }
+    }
+    painter.fillRect(columns.greyRule.begin, 0, columns.greyRule.end - columns.greyRule.begin,
+                     size.height(), grey);
+    painter.fillRect(columns.whiteRule.begin, 0, columns.whiteRule.end - columns.whiteRule.begin,
+                     size.height(), white);
+}
+
 } // namespace
 
 QSize tableSize(const DensityTable &table)
@@ -196,20 +215,7 @@ void paintTable(QPainter &painter, const DensityTable &table)
     const QRect densityColumn(columns.density.begin, 0, columns.density.end - columns.density.begin,
                               size.height());
 
-    painter.fillRect(QRect(QPoint(0, 0), size), silver);
-    const int indent = px(ruleIndent);
-    for (const Band &band : rows.bands) {
-        const int height = band.rule.end - band.rule.begin;
-        painter.fillRect(indent, band.rule.begin, columns.grade.end - indent, height, band.colour);
-        if (band.crossesDensity) {
-            painter.fillRect(columns.density.begin, band.rule.begin,
-                             columns.density.end - columns.density.begin, height, band.colour);
-        }
-    }
-    painter.fillRect(columns.greyRule.begin, 0, columns.greyRule.end - columns.greyRule.begin,
-                     size.height(), grey);
-    painter.fillRect(columns.whiteRule.begin, 0, columns.whiteRule.end - columns.whiteRule.begin,
-                     size.height(), white);
+    paintCells(painter, rows, columns, size);
 
     const QFont headerFont = platform::font(Face::TimesNewRoman, headerPoints, table.header.weight);
     const int headerLine =
@@ -222,7 +228,7 @@ void paintTable(QPainter &painter, const DensityTable &table)
     const QFont boldGrade = platform::font(Face::TimesNewRoman, cellPoints, Weight::Bold);
     const QFont regularCell = platform::font(Face::TimesNewRoman, cellPoints, Weight::Regular);
     for (std::size_t i = 0; i < table.rows.size(); ++i) {
-        const bool bold = table.gradeWeightOf(i) == Weight::Bold;
+        const bool bold = table.weightOf(table.rows[i]) == Weight::Bold;
         drawText(painter, bold ? boldGrade : regularCell, green, table.rows[i].grade,
                  columns.gradeTextLeft, columns.gradeTextRight,
                  baseline(rows.rowTops[i], bold ? boldGradeBaseline : rowBaseline), gradeColumn);

@@ -176,7 +176,7 @@ class TestDensityTables : public QObject
         QCOMPARE(t->header.weight == Weight::Bold, boldHeader);
         QString weights;
         for (std::size_t i = 0; i < t->rows.size(); ++i)
-            weights += t->gradeWeightOf(i) == Weight::Bold ? u'b' : u'r';
+            weights += t->weightOf(t->rows[i]) == Weight::Bold ? u'b' : u'r';
         QCOMPARE(weights, gradeWeights);
         QCOMPARE(t->merged ? t->merged->points : 0.0, mergedPoints);
     }

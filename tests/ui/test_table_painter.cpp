@@ -297,7 +297,7 @@ class TestTablePainter : public QObject
         const QFont regular = kvarnel::platform::font(Face::TimesNewRoman, 14, Weight::Regular);
         for (std::size_t i = 0; i < table.rows.size(); ++i) {
             const QFont gradeFont =
-                kvarnel::platform::font(Face::TimesNewRoman, 14, table.gradeWeightOf(i));
+                kvarnel::platform::font(Face::TimesNewRoman, 14, table.weightOf(table.rows[i]));
             const QString grade = QString::fromUtf8(table.rows[i].grade.data(),
                                                     qsizetype(table.rows[i].grade.size()));
             QVERIFY2(QFontMetricsF(gradeFont).horizontalAdvance(grade) <= gradeArea,
