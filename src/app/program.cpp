@@ -1,13 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/program.h"
 
-#include "reference/density_tables.h"
 #include "ui/catalogue_window.h"
 #include "ui/main_window.h"
 #include "ui/reference_window.h"
 
+#include "app/icon_bitmaps.h"
 #include "app/version.h"
-#include "kvarnel_icon.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -16,14 +15,12 @@
 
 namespace kvarnel {
 
-static_assert(std::tuple_size_v<decltype(reference::densityTables)> == 8);
-
 Program::Program() = default;
 Program::~Program() = default;
 
 namespace {
 
-// The icon's bitmaps are rendered from its SVG at build time and compiled in: loading
+// The icon's bitmaps are compiled in (scripts/icons renders them from the SVG): loading
 // image files at start would pull in Qt's image and icon plugins, a sixth of the time it
 // takes to show the first window.
 QIcon applicationIcon()
@@ -31,7 +28,7 @@ QIcon applicationIcon()
     QIcon icon;
     for (const icon::Bitmap &bitmap : icon::bitmaps) {
         const QImage image(reinterpret_cast<const uchar *>(bitmap.argb), bitmap.size, bitmap.size,
-                           QImage::Format_ARGB32_Premultiplied);
+                           QImage::Format_ARGB32);
         icon.addPixmap(QPixmap::fromImage(image));
     }
     return icon;

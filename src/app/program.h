@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "platform/window_slot.h"
+#include "app/window_slot.h"
+#include "reference/density_tables.h"
 
 #include <array>
 
@@ -35,9 +36,9 @@ class Program
     ui::ReferenceWindow *reference(int index) const;
 
   private:
-    platform::WindowSlot<ui::MainWindow> m_main;
-    platform::WindowSlot<ui::CatalogueWindow> m_catalogue;
-    std::array<platform::WindowSlot<ui::ReferenceWindow>, 8> m_references;
+    WindowSlot<ui::MainWindow> m_main;
+    WindowSlot<ui::CatalogueWindow> m_catalogue;
+    std::array<WindowSlot<ui::ReferenceWindow>, reference::densityTables.size()> m_references;
 };
 
 } // namespace kvarnel

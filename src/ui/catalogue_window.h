@@ -14,7 +14,7 @@ class CatalogueWindow : public QWidget
     explicit CatalogueWindow(QWidget *parent = nullptr);
 
   signals:
-    // index into the reference tables, 0 to 7, in the order of the buttons
+    // index into the reference tables, in the order of the buttons
     void tableRequested(int index);
 };
 

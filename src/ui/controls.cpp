@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/controls.h"
 
+#include "platform/fonts.h"
+#include "platform/units.h"
 #include "ui/fitting_label.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
-#include <algorithm>
 #include <limits>
-#include <vector>
 
 namespace kvarnel::ui {
 namespace {
@@ -58,21 +58,14 @@ QWidget *createControl(const Control &control, QWidget *form)
 
 void buildControls(QWidget *form, std::span<const Control> controls)
 {
-    std::vector<const Control *> byTabIndex;
-    for (const Control &control : controls)
-        byTabIndex.push_back(&control);
-    std::ranges::sort(byTabIndex, {}, &Control::tabIndex);
-
-    QWidget *previous = nullptr;
-    for (const Control *control : byTabIndex) {
-        QWidget *widget = createControl(*control, form);
-        widget->setObjectName(QString::fromUtf8(control->name));
-        widget->setGeometry(platform::toPixels(control->rect));
-        if (widget->focusPolicy() & Qt::TabFocus) {
-            if (previous)
-                QWidget::setTabOrder(previous, widget);
-            previous = widget;
-        }
+    for (const Control &control : controls) {
+        QWidget *widget = createControl(control, form);
+        widget->setObjectName(QString::fromUtf8(control.name));
+        widget->setGeometry(platform::toPixels(control.rect));
+    }
+    for (const Control &caption : controls) {
+        if (caption.buddy)
+            control<QLabel>(form, caption.name)->setBuddy(control<QWidget>(form, caption.buddy));
     }
 }
 

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "platform/fonts.h"
-#include "platform/units.h"
+#include "platform/design.h"
+
+#include <QString>
+#include <QWidget>
 
 #include <optional>
 #include <span>
-
-class QWidget;
 
 namespace kvarnel::ui {
 
@@ -25,19 +25,25 @@ struct ControlFont
     double points;
 };
 
-// One control of a window as the window definitions give it.
+// One control of a window as the window definitions give it. A window's controls are
+// listed in tab order: the order they are created in is the order Tab visits them.
 struct Control
 {
     ControlKind kind;
     const char *name; // becomes the objectName
     const char *text; // UTF-8, shown exactly, blanks included
     platform::TwipRect rect;
-    int tabIndex;
+    const char *buddy = nullptr; // a caption's control, which screen readers know by it
     std::optional<ControlFont> font = std::nullopt;
 };
 
-// Creates the controls as children of `form` and chains the focusable ones in tab-index
-// order.
+// Creates the controls as children of `form`, in the order given.
 void buildControls(QWidget *form, std::span<const Control> controls);
+
+// The control of `form` with this name.
+template<typename T> T *control(const QWidget *form, const char *name)
+{
+    return form->findChild<T *>(QString::fromUtf8(name), Qt::FindDirectChildrenOnly);
+}
 
 } // namespace kvarnel::ui

@@ -15,8 +15,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <algorithm>
 #include <cmath>
-#include <utility>
 
 namespace kvarnel::ui {
 namespace {
@@ -25,37 +25,27 @@ using platform::Face;
 
 constexpr platform::WindowFrame frame{"Form1", "Кварнель", platform::Border::Fixed, {3855, 4455}};
 
-// Left, top, width, height in twips, then the tab index and the control's own font.
+// In tab order. Left, top, width, height in twips; then the control a caption names, and
+// the control's own font.
 // clang-format off
 constexpr Control controls[] = {
-    {ControlKind::Label, "Label1", "Наружный диаметр трубы (мм)", {120, 240, 2415, 255}, 0},
-    {ControlKind::Label, "Label2", "Толщина стенки трубы (мм)", {120, 600, 2415, 255}, 1},
-    {ControlKind::Label, "Label3", "Плотность материала (кг/м3)", {120, 960, 2415, 255}, 2},
-    {ControlKind::Button, "Command1", "ПЛОТНОСТЬ МАТЕРИАЛОВ", {120, 1320, 3615, 375}, 3},
-    {ControlKind::Label, "Label4", "Сечение трубы (мм2) =", {120, 1920, 1815, 255}, 4},
-    {ControlKind::Label, "Label5", "Масса  трубы  (кг/м) =", {120, 2400, 1815, 255}, 5},
-    {ControlKind::TextBox, "Text1", "", {2640, 120, 1095, 285}, 6},
-    {ControlKind::TextBox, "Text2", "", {2640, 480, 1095, 285}, 7},
-    {ControlKind::TextBox, "Text3", "", {2640, 840, 1095, 285}, 8},
-    {ControlKind::Result, "Label6", "", {2040, 1920, 1695, 255}, 9, ControlFont{Face::MsSansSerif, 9.75}},
-    {ControlKind::Result, "Label7", "", {2040, 2280, 1695, 375}, 10, ControlFont{Face::Arial, 15.75}},
-    {ControlKind::Button, "Command2", "РАСЧЕТ", {120, 2760, 3615, 375}, 11},
-    {ControlKind::Button, "Command3", "ОЧИСТИТЬ", {120, 3240, 3615, 375}, 12},
-    {ControlKind::Button, "Command4", "ВЫХОД", {120, 3720, 3615, 375}, 13},
-    {ControlKind::Label, "Label8", "Vemra", {3240, 4200, 375, 255}, 14},
+    {ControlKind::Label, "Label1", "Наружный диаметр трубы (мм)", {120, 240, 2415, 255}, "Text1"},
+    {ControlKind::Label, "Label2", "Толщина стенки трубы (мм)", {120, 600, 2415, 255}, "Text2"},
+    {ControlKind::Label, "Label3", "Плотность материала (кг/м3)", {120, 960, 2415, 255}, "Text3"},
+    {ControlKind::Button, "Command1", "ПЛОТНОСТЬ МАТЕРИАЛОВ", {120, 1320, 3615, 375}},
+    {ControlKind::Label, "Label4", "Сечение трубы (мм2) =", {120, 1920, 1815, 255}, "Label6"},
+    {ControlKind::Label, "Label5", "Масса  трубы  (кг/м) =", {120, 2400, 1815, 255}, "Label7"},
+    {ControlKind::TextBox, "Text1", "", {2640, 120, 1095, 285}},
+    {ControlKind::TextBox, "Text2", "", {2640, 480, 1095, 285}},
+    {ControlKind::TextBox, "Text3", "", {2640, 840, 1095, 285}},
+    {ControlKind::Result, "Label6", "", {2040, 1920, 1695, 255}, nullptr, ControlFont{Face::MsSansSerif, 9.75}},
+    {ControlKind::Result, "Label7", "", {2040, 2280, 1695, 375}, nullptr, ControlFont{Face::Arial, 15.75}},
+    {ControlKind::Button, "Command2", "РАСЧЕТ", {120, 2760, 3615, 375}},
+    {ControlKind::Button, "Command3", "ОЧИСТИТЬ", {120, 3240, 3615, 375}},
+    {ControlKind::Button, "Command4", "ВЫХОД", {120, 3720, 3615, 375}},
+    {ControlKind::Label, "Label8", "Vemra", {3240, 4200, 375, 255}},
 };
 // clang-format on
-
-// Each input box and result is known by the caption beside it.
-constexpr std::pair<const char *, const char *> captions[] = {
-    {"Label1", "Text1"},  {"Label2", "Text2"},  {"Label3", "Text3"},
-    {"Label4", "Label6"}, {"Label5", "Label7"},
-};
-
-template<typename T> T *control(const QWidget *form, const char *name)
-{
-    return form->findChild<T *>(QString::fromUtf8(name), Qt::FindDirectChildrenOnly);
-}
 
 double readNumber(const QLineEdit *box)
 {
@@ -75,10 +65,6 @@ MainWindow::MainWindow(QWidget *parent) : QWidget(parent)
     m_density = control<QLineEdit>(this, "Text3");
     m_area = control<FittingLabel>(this, "Label6");
     m_mass = control<FittingLabel>(this, "Label7");
-
-    for (const auto &[caption, control] : captions) {
-        ui::control<QLabel>(this, caption)->setBuddy(ui::control<QWidget>(this, control));
-    }
 
     // The signature may be wider in the substitute face than in the original; it grows
     // to the right, never past the window's edge.
@@ -108,7 +94,7 @@ void MainWindow::calculate()
         const double density = readNumber(m_density);
         m_area->showText({});
         m_mass->showText({});
-        const PipeSection section = kvarnel::calculate(diameter, wall, density);
+        const PipeSection section = pipe_section(diameter, wall, density);
         const std::string separator = platform::decimalSeparator();
         m_area->showText(QString::fromStdString(to_text(section.area, separator)));
         m_mass->showText(QString::fromStdString(to_text(section.mass, separator)));

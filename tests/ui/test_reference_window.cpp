@@ -6,6 +6,8 @@
 #include <QPainter>
 #include <QTest>
 
+#include <algorithm>
+
 using kvarnel::reference::densityTables;
 using kvarnel::ui::ReferenceWindow;
 
@@ -14,32 +16,38 @@ class TestReferenceWindow : public QObject
     Q_OBJECT
 
   private slots:
+    // Client sizes in pixels: the window definitions' twips divided by 15.
     void frame_data()
     {
-        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("name");
         QTest::addColumn<bool>("sizable");
-        QTest::addColumn<QSize>("client"); // twips
-        const bool sizable[] = {false, false, false, true, false, false, true, true};
-        const QSize client[] = {{4005, 6090}, {5430, 7455}, {3975, 2745}, {3960, 4380},
-                                {4155, 1995}, {4275, 6075}, {4335, 4080}, {5190, 705}};
-        for (int i = 0; i < 8; ++i)
-            QTest::newRow(densityTables[std::size_t(i)].window.name)
-                << i << sizable[i] << client[i];
+        QTest::addColumn<QSize>("client");
+        QTest::newRow("Form3") << "Form3" << false << QSize(267, 406);
+        QTest::newRow("Form4") << "Form4" << false << QSize(362, 497);
+        QTest::newRow("Form5") << "Form5" << false << QSize(265, 183);
+        QTest::newRow("Form6") << "Form6" << true << QSize(264, 292);
+        QTest::newRow("Form7") << "Form7" << false << QSize(277, 133);
+        QTest::newRow("Form8") << "Form8" << false << QSize(285, 405);
+        QTest::newRow("Form9") << "Form9" << true << QSize(289, 272);
+        QTest::newRow("Form10") << "Form10" << true << QSize(346, 47);
     }
 
     void frame()
     {
-        QFETCH(int, index);
+        QFETCH(QString, name);
         QFETCH(bool, sizable);
         QFETCH(QSize, client);
-        const auto &table = densityTables[std::size_t(index)];
+        const auto found = std::ranges::find_if(
+            densityTables, [&name](const auto &t) { return QLatin1String(t.window.name) == name; });
+        QVERIFY(found != densityTables.end());
+        const auto &table = *found;
         ReferenceWindow window(table);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
 
-        QCOMPARE(window.objectName(), QString::fromUtf8(table.window.name));
+        QCOMPARE(window.objectName(), name);
         QCOMPARE(window.windowTitle(), QString::fromUtf8(table.window.caption));
-        QCOMPARE(window.size(), client / 15);
+        QCOMPARE(window.size(), client);
         const Qt::WindowFlags flags = window.windowFlags();
         QVERIFY(flags & Qt::WindowCloseButtonHint);
         QCOMPARE(bool(flags & Qt::WindowMinimizeButtonHint), sizable);

@@ -4,7 +4,7 @@
 #include <QPointer>
 #include <QWidget>
 
-namespace kvarnel::platform {
+namespace kvarnel {
 
 // Holds the one instance of a top-level window. The window is created the first time it
 // is shown and deleted when the user closes it; the next show creates it afresh. Showing
@@ -44,4 +44,4 @@ template<typename Window> class WindowSlot
     QPointer<Window> m_window;
 };
 
-} // namespace kvarnel::platform
+} // namespace kvarnel
