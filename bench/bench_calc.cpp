@@ -23,23 +23,23 @@ void writeNumber(benchmark::State &state)
 }
 BENCHMARK(writeNumber);
 
-void calculate(benchmark::State &state)
+void pipeSection(benchmark::State &state)
 {
     double diameter = 57, wall = 3.5, density = 8800;
     for (auto _ : state) {
         benchmark::DoNotOptimize(diameter);
-        benchmark::DoNotOptimize(kvarnel::calculate(diameter, wall, density));
+        benchmark::DoNotOptimize(kvarnel::pipe_section(diameter, wall, density));
     }
 }
-BENCHMARK(calculate);
+BENCHMARK(pipeSection);
 
 // What one click on the calculate button computes: three reads, the calculation and
 // two writes.
 void oneClick(benchmark::State &state)
 {
     for (auto _ : state) {
-        const auto section = kvarnel::calculate(kvarnel::to_number("57"), kvarnel::to_number("3.5"),
-                                                kvarnel::to_number("8800"));
+        const auto section = kvarnel::pipe_section(
+            kvarnel::to_number("57"), kvarnel::to_number("3.5"), kvarnel::to_number("8800"));
         benchmark::DoNotOptimize(kvarnel::to_text(section.area, ","));
         benchmark::DoNotOptimize(kvarnel::to_text(section.mass, ","));
     }

@@ -68,64 +68,65 @@ double read_radix_integer(std::string_view digits, int radix)
 // the arithmetic below far from integer overflow.
 constexpr std::int64_t exponent_limit = 1'000'000'000;
 
-double read_decimal(std::string_view text)
+// The digits of a decimal number and where its separator stands.
+struct Mantissa
 {
-    std::size_t pos = 0;
-    bool negative = false;
-    if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
-        negative = text[pos] == '-';
-        ++pos;
-    }
-
-    // The full stop and the comma both separate the decimals, so a result written under
-    // comma settings reads back as itself; a second separator ends the number.
-    std::string significant;         // mantissa digits without leading zeros
+    std::string significant;         // without leading or trailing zeros
     std::int64_t point_exponent = 0; // decimal exponent of the digit before the separator
     bool any_digit = false;
+};
+
+// The full stop and the comma both separate the decimals, so a result written under
+// comma settings reads back as itself; a second separator ends the number.
+Mantissa read_mantissa(std::string_view text, std::size_t &pos)
+{
+    Mantissa mantissa;
     bool seen_separator = false;
     for (; pos < text.size(); ++pos) {
         const char c = text[pos];
         if (is_digit(c)) {
-            any_digit = true;
-            if (!significant.empty() || c != '0')
-                significant.push_back(c);
-            if (!seen_separator && !significant.empty())
-                ++point_exponent;
-            if (seen_separator && significant.empty())
-                --point_exponent;
+            mantissa.any_digit = true;
+            if (!mantissa.significant.empty() || c != '0')
+                mantissa.significant.push_back(c);
+            if (!seen_separator && !mantissa.significant.empty())
+                ++mantissa.point_exponent;
+            if (seen_separator && mantissa.significant.empty())
+                --mantissa.point_exponent;
         } else if ((c == '.' || c == ',') && !seen_separator) {
             seen_separator = true;
         } else {
             break;
         }
     }
-    if (!any_digit)
-        return 0.0;
+    while (!mantissa.significant.empty() && mantissa.significant.back() == '0')
+        mantissa.significant.pop_back();
+    return mantissa;
+}
 
-    std::int64_t exponent = 0;
-    if (pos < text.size() && (text[pos] == 'E' || text[pos] == 'e')) {
-        std::size_t exp_pos = pos + 1;
-        bool exp_negative = false;
-        if (exp_pos < text.size() && (text[exp_pos] == '+' || text[exp_pos] == '-')) {
-            exp_negative = text[exp_pos] == '-';
-            ++exp_pos;
-        }
-        // "1.5E" and "1.5E+" keep the mantissa alone: the exponent needs a digit.
-        for (; exp_pos < text.size() && is_digit(text[exp_pos]); ++exp_pos) {
-            exponent = std::min(exponent * 10 + (text[exp_pos] - '0'), exponent_limit);
-        }
-        if (exp_negative)
-            exponent = -exponent;
+// "E" or "e", an optional sign and digits, at the start of `text`; 0 without them.
+// "1.5E" and "1.5E+" keep the mantissa alone: the exponent needs a digit.
+std::int64_t read_exponent(std::string_view text)
+{
+    if (text.empty() || (text[0] != 'E' && text[0] != 'e'))
+        return 0;
+    std::size_t pos = 1;
+    bool negative = false;
+    if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
+        negative = text[pos] == '-';
+        ++pos;
     }
+    std::int64_t exponent = 0;
+    for (; pos < text.size() && is_digit(text[pos]); ++pos)
+        exponent = std::min(exponent * 10 + (text[pos] - '0'), exponent_limit);
+    return negative ? -exponent : exponent;
+}
 
-    while (!significant.empty() && significant.back() == '0')
-        significant.pop_back();
+// The double nearest to the significant digits with their leading digit at 10^leading.
+double to_double(const std::string &significant, std::int64_t leading_exponent, bool negative)
+{
     const double zero = negative ? -0.0 : 0.0;
     if (significant.empty())
         return zero;
-
-    // Decimal exponent of the leading significant digit: 123 is 1.23E2, 0.05 is 5E-2.
-    const std::int64_t leading_exponent = point_exponent - 1 + exponent;
     if (leading_exponent > std::numeric_limits<double>::max_exponent10)
         throw FloatingPointError();
     if (leading_exponent < std::numeric_limits<double>::min_exponent10 - 30)
@@ -146,6 +147,89 @@ double read_decimal(std::string_view text)
         return zero;
     }
     return negative ? -value : value;
+}
+
+double read_decimal(std::string_view text)
+{
+    std::size_t pos = 0;
+    bool negative = false;
+    if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
+        negative = text[pos] == '-';
+        ++pos;
+    }
+    const Mantissa mantissa = read_mantissa(text, pos);
+    if (!mantissa.any_digit)
+        return 0.0;
+    const std::int64_t exponent = read_exponent(text.substr(pos));
+    // 123 has its leading digit at 10^2, 0.05 at 10^-2.
+    return to_double(mantissa.significant, mantissa.point_exponent - 1 + exponent, negative);
+}
+
+// A positive value as decimal digits d.ddd… × 10^exponent.
+struct Decimal
+{
+    std::string digits; // no trailing zeros, at least one digit
+    int exponent;
+};
+
+// 15 significant digits, correctly rounded, so binary noise in the last digits of a double
+// never shows: 587.9650000000001 becomes 587.965.
+Decimal round_to_shown_digits(double magnitude)
+{
+    char buffer[64];
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific,
+                      std::numeric_limits<double>::digits10 - 1); // "d.ddddddddddddddde+XX"
+    const std::string_view written(buffer, static_cast<std::size_t>(result.ptr - buffer));
+    const std::size_t e = written.find('e');
+    Decimal decimal{{}, 0};
+    for (char c : written.substr(0, e)) {
+        if (is_digit(c))
+            decimal.digits.push_back(c);
+    }
+    while (decimal.digits.size() > 1 && decimal.digits.back() == '0')
+        decimal.digits.pop_back();
+    const std::string_view exponent = written.substr(e + 1);
+    std::from_chars(exponent.data() + (exponent.front() == '+' ? 1 : 0),
+                    exponent.data() + exponent.size(), decimal.exponent);
+    return decimal;
+}
+
+// "1,5E+20", "1E-07": at least two exponent digits.
+void append_scientific(std::string &text, const Decimal &decimal, std::string_view separator)
+{
+    text += decimal.digits[0];
+    if (decimal.digits.size() > 1) {
+        text += separator;
+        text.append(decimal.digits, 1);
+    }
+    text += decimal.exponent < 0 ? "E-" : "E+";
+    const int magnitude = std::abs(decimal.exponent);
+    if (magnitude < 10)
+        text += '0';
+    text += std::to_string(magnitude);
+}
+
+// "2826", "587,965", "0,0785": no grouping, a separator only before a fraction.
+void append_positional(std::string &text, const Decimal &decimal, std::string_view separator)
+{
+    const std::string &digits = decimal.digits;
+    const auto length = static_cast<int>(digits.size());
+    if (decimal.exponent < 0) {
+        text += '0';
+        text += separator;
+        text.append(static_cast<std::size_t>(-decimal.exponent - 1), '0');
+        text += digits;
+        return;
+    }
+    const int integer_digits = decimal.exponent + 1;
+    text.append(digits, 0, static_cast<std::size_t>(std::min(length, integer_digits)));
+    if (length < integer_digits)
+        text.append(static_cast<std::size_t>(integer_digits - length), '0');
+    if (length > integer_digits) {
+        text += separator;
+        text.append(digits, static_cast<std::size_t>(integer_digits));
+    }
 }
 
 } // namespace
@@ -170,55 +254,14 @@ std::string to_text(double value, std::string_view decimal_separator)
     if (value == 0.0)
         return "0"; // negative zero included
 
-    // 15 significant digits, correctly rounded: "d.ddddddddddddddde+XX".
-    char buffer[64];
-    const auto result =
-        std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
-                      std::chars_format::scientific, std::numeric_limits<double>::digits10 - 1);
-    const std::string_view written(buffer, static_cast<std::size_t>(result.ptr - buffer));
-    const std::size_t e = written.find('e');
-    std::string digits;
-    for (char c : written.substr(0, e)) {
-        if (is_digit(c))
-            digits.push_back(c);
-    }
-    while (digits.size() > 1 && digits.back() == '0')
-        digits.pop_back();
-    int exponent = 0;
-    const std::string_view exponent_text = written.substr(e + 1);
-    std::from_chars(exponent_text.data() + (exponent_text.front() == '+' ? 1 : 0),
-                    exponent_text.data() + exponent_text.size(), exponent);
-
+    const Decimal decimal = round_to_shown_digits(std::fabs(value));
     std::string text = value < 0 ? "-" : "";
-    const int length = static_cast<int>(digits.size());
     // Magnitudes from 1E-5 up to just below 1E15 are written positionally, the rest in
     // scientific form (10^15 is 1E+15).
-    if (exponent >= 15 || exponent < -5) {
-        text += digits[0];
-        if (length > 1) {
-            text += decimal_separator;
-            text.append(digits, 1);
-        }
-        text += exponent < 0 ? "E-" : "E+";
-        const int magnitude = std::abs(exponent);
-        if (magnitude < 10)
-            text += '0';
-        text += std::to_string(magnitude);
-    } else if (exponent >= 0) {
-        const int integer_digits = exponent + 1;
-        text.append(digits, 0, static_cast<std::size_t>(std::min(length, integer_digits)));
-        if (length < integer_digits)
-            text.append(static_cast<std::size_t>(integer_digits - length), '0');
-        if (length > integer_digits) {
-            text += decimal_separator;
-            text.append(digits, static_cast<std::size_t>(integer_digits));
-        }
-    } else {
-        text += '0';
-        text += decimal_separator;
-        text.append(static_cast<std::size_t>(-exponent - 1), '0');
-        text += digits;
-    }
+    if (decimal.exponent >= 15 || decimal.exponent < -5)
+        append_scientific(text, decimal, decimal_separator);
+    else
+        append_positional(text, decimal, decimal_separator);
     return text;
 }
 

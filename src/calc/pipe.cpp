@@ -23,7 +23,7 @@ constexpr double square_mm_per_square_m = 1000000.0;
 
 } // namespace
 
-PipeSection calculate(double outer_diameter, double wall_thickness, double density)
+PipeSection pipe_section(double outer_diameter, double wall_thickness, double density)
 {
     // The order of the steps is part of the result: the area is the difference of two
     // circles, squares go through pow, and the unit change comes before the density.

@@ -12,6 +12,6 @@ struct PipeSection
 // Cross-section and mass per metre of a round pipe from its outer diameter and wall
 // thickness (mm) and the density of its material (kg/m³). Throws FloatingPointError when
 // a step leaves the double range.
-PipeSection calculate(double outer_diameter, double wall_thickness, double density);
+PipeSection pipe_section(double outer_diameter, double wall_thickness, double density);
 
 } // namespace kvarnel

@@ -7,8 +7,8 @@
 #include <bit>
 #include <cstdint>
 
-using kvarnel::calculate;
 using kvarnel::FloatingPointError;
+using kvarnel::pipe_section;
 using kvarnel::to_text;
 
 class TestPipe : public QObject
@@ -44,7 +44,7 @@ class TestPipe : public QObject
         QFETCH(double, density);
         QFETCH(quint64, area);
         QFETCH(quint64, mass);
-        const auto section = calculate(diameter, wall, density);
+        const auto section = pipe_section(diameter, wall, density);
         QCOMPARE(std::bit_cast<quint64>(section.area), area);
         QCOMPARE(std::bit_cast<quint64>(section.mass), mass);
     }
@@ -88,7 +88,7 @@ class TestPipe : public QObject
         QFETCH(double, density);
         QFETCH(QString, area);
         QFETCH(QString, mass);
-        const auto section = calculate(diameter, wall, density);
+        const auto section = pipe_section(diameter, wall, density);
         QCOMPARE(QString::fromStdString(to_text(section.area, ".")), area);
         QCOMPARE(QString::fromStdString(to_text(section.mass, ".")), mass);
     }
@@ -111,7 +111,7 @@ class TestPipe : public QObject
         QFETCH(double, diameter);
         QFETCH(double, wall);
         QFETCH(double, density);
-        QVERIFY_THROWS_EXCEPTION(FloatingPointError, calculate(diameter, wall, density));
+        QVERIFY_THROWS_EXCEPTION(FloatingPointError, pipe_section(diameter, wall, density));
     }
 };
 
