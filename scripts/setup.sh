@@ -1,11 +1,12 @@
 # shellcheck shell=bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Shared by scripts/run and scripts/test (sourced, not run): installs the Debian packages
-# the build needs when any is missing, then configures the build in build/.
-# Extra packages may be named in the array `extra_packages` before sourcing.
+# Sourced by the scripts beside it, not run: where the build lives, what it needs from
+# Debian, and how to install what is missing (through sudo when not root) and configure.
 
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build_dir="$root/build"
+# shellcheck disable=SC2034 # for the scripts that source this
+build_packages=(g++ cmake make pkg-config qt6-base-dev libgl-dev fonts-liberation fontconfig)
 
 as_root() {
     if [ "$(id -u)" -eq 0 ]; then
@@ -32,13 +33,14 @@ install_missing() {
 make_locales() {
     local locale
     for locale in "$@"; do
-        locale -a 2>/dev/null | grep -qx "$locale.utf8" || as_root localedef -i "$locale" -f UTF-8 "$locale.UTF-8"
+        locale -a 2>/dev/null | grep -qx "$locale.utf8" \
+            || as_root localedef -i "$locale" -f UTF-8 "$locale.UTF-8"
     done
 }
 
-install_missing g++ cmake make pkg-config qt6-base-dev qt6-svg-dev libgl-dev fonts-liberation fontconfig \
-    "${extra_packages[@]}"
-
-# Configured every time, so that options given now hold even in an existing build.
-# shellcheck disable=SC2086 # KVARNEL_CMAKE_ARGS holds several arguments
-cmake -S "$root" -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo ${KVARNEL_CMAKE_ARGS:-} >/dev/null
+# Configures build/ every time, so that options given now hold in an existing build too.
+# KVARNEL_CMAKE_ARGS may add options: KVARNEL_CMAKE_ARGS="-DKVARNEL_WERROR=ON" scripts/test
+configure_build() {
+    # shellcheck disable=SC2086 # KVARNEL_CMAKE_ARGS holds several arguments
+    cmake -S "$root" -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo ${KVARNEL_CMAKE_ARGS:-} "$@" >/dev/null
+}

@@ -51,7 +51,8 @@ class TestPackage : public QObject
             QVERIFY2(lines.contains(QString::fromUtf8(line)), line);
         if (QStandardPaths::findExecutable(QStringLiteral("desktop-file-validate")).isEmpty())
             QSKIP("desktop-file-validate is not installed");
-        QCOMPARE(QProcess::execute(QStringLiteral("desktop-file-validate"), {desktop.fileName()}), 0);
+        QCOMPARE(QProcess::execute(QStringLiteral("desktop-file-validate"), {desktop.fileName()}),
+                 0);
     }
 
     void installedProgramRuns()

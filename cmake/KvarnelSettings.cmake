@@ -12,9 +12,19 @@ else()
     if(KVARNEL_WERROR)
         target_compile_options(kvarnel_settings INTERFACE -Werror)
     endif()
-    if(KVARNEL_SANITIZE)
+    if(KVARNEL_SANITIZE OR KVARNEL_FUZZ)
         target_compile_options(kvarnel_settings INTERFACE
             -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer)
         target_link_options(kvarnel_settings INTERFACE -fsanitize=address,undefined)
     endif()
+endif()
+
+if(KVARNEL_FUZZ)
+    if(NOT CMAKE_CXX_COMPILER_ID MATCHES "Clang")
+        message(FATAL_ERROR "KVARNEL_FUZZ needs Clang: configure a build directory of its own "
+                            "with -DCMAKE_CXX_COMPILER=clang++")
+    endif()
+    # Coverage feedback for libFuzzer in everything built; the sanitizer runtimes provide
+    # the hooks to programs that are not fuzz targets.
+    target_compile_options(kvarnel_settings INTERFACE -fsanitize=fuzzer-no-link)
 endif()
