@@ -1,24 +1,31 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Installation into the standard places, and the Debian package.
+# Installation, and the packages: a Debian package, or for Windows an installer and a
+# portable ZIP.
 include(GNUInstallDirs)
+set(CPACK_PACKAGE_NAME kvarnel)
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Mass per metre of round pipe, with a density reference")
+set(CPACK_PACKAGE_VENDOR "Kvarnel developers")
+set(CPACK_PACKAGE_CONTACT "Kvarnel developers <dev@kvarnel.invalid>")
+set(CPACK_STRIP_FILES TRUE)
+set(CPACK_VERBATIM_VARIABLES ON) # values reach the package tools exactly as written here
 
-install(TARGETS kvarnel RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-if(UNIX AND NOT APPLE)
-    install(FILES ${PROJECT_SOURCE_DIR}/data/kvarnel.desktop
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-    install(FILES ${PROJECT_SOURCE_DIR}/data/kvarnel.svg
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+if(WIN32)
+    include(cmake/KvarnelWindowsPackage.cmake)
+    include(CPack)
+    return()
 endif()
 
+install(TARGETS kvarnel RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(FILES ${PROJECT_SOURCE_DIR}/data/kvarnel.desktop
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${PROJECT_SOURCE_DIR}/data/kvarnel.svg
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+
 set(CPACK_GENERATOR DEB)
-set(CPACK_PACKAGE_NAME kvarnel)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}.${PROJECT_VERSION_PATCH})
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Mass per metre of round pipe, with a density reference")
-set(CPACK_PACKAGE_CONTACT "Kvarnel developers <dev@kvarnel.invalid>")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
-set(CPACK_STRIP_FILES TRUE)
 # The libraries the program links come from dpkg-shlibdeps. What it loads without linking
 # cannot be read off the binary: Qt's platform plugins, and the fonts its windows are
 # measured in.

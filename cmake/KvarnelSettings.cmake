@@ -12,6 +12,11 @@ else()
     if(KVARNEL_WERROR)
         target_compile_options(kvarnel_settings INTERFACE -Werror)
     endif()
+    if(MINGW)
+        # One self-contained .exe: the C++ runtime and the threads library linked in, so
+        # it imports nothing but Windows' own DLLs; stripped in a release build.
+        target_link_options(kvarnel_settings INTERFACE -static $<$<CONFIG:Release>:-s>)
+    endif()
     if(KVARNEL_SANITIZE OR KVARNEL_FUZZ)
         target_compile_options(kvarnel_settings INTERFACE
             -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer)

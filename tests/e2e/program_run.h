@@ -5,11 +5,13 @@
 
 #include <QProcess>
 
-// The program as a user starts it, on the test's X display under Russian settings.
+// The program as a user starts it, on the test's X display under Russian settings; a
+// Windows program through `wine`, with the environment given.
 class ProgramRun
 {
   public:
-    explicit ProgramRun(const QString &executable);
+    explicit ProgramRun(const QString &executable, const QStringList &arguments = {},
+                        const QProcessEnvironment &extra = {});
     ~ProgramRun();
 
     QProcess &process() { return m_process; }

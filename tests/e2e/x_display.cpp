@@ -60,24 +60,55 @@ QString XDisplay::title(Window window) const
                              xcb_get_property_value_length(reply.get()));
 }
 
-XDisplay::Window XDisplay::waitForWindow(const QString &wanted, int timeoutMs) const
+QList<XDisplay::Window> XDisplay::children(Window window) const
+{
+    auto tree =
+        own(xcb_query_tree_reply(m_connection, xcb_query_tree(m_connection, window), nullptr));
+    if (!tree)
+        return {};
+    const xcb_window_t *first = xcb_query_tree_children(tree.get());
+    return QList<Window>(first, first + xcb_query_tree_children_length(tree.get()));
+}
+
+bool XDisplay::isViewable(Window window) const
+{
+    auto attributes = own(xcb_get_window_attributes_reply(
+        m_connection, xcb_get_window_attributes(m_connection, window), nullptr));
+    return attributes && attributes->map_state == XCB_MAP_STATE_VIEWABLE;
+}
+
+XDisplay::Window XDisplay::waitForWindow(const QString &wanted, int timeoutMs, Window besides) const
 {
     QElapsedTimer clock;
     clock.start();
     while (clock.elapsed() < timeoutMs) {
-        auto tree =
-            own(xcb_query_tree_reply(m_connection, xcb_query_tree(m_connection, m_root), nullptr));
-        const xcb_window_t *children = tree ? xcb_query_tree_children(tree.get()) : nullptr;
-        for (int i = 0; tree && i < xcb_query_tree_children_length(tree.get()); ++i) {
-            auto attributes = own(xcb_get_window_attributes_reply(
-                m_connection, xcb_get_window_attributes(m_connection, children[i]), nullptr));
-            if (attributes && attributes->map_state == XCB_MAP_STATE_VIEWABLE &&
-                title(children[i]) == wanted)
-                return children[i];
+        // Top-level windows, and the windows inside a window manager's frames.
+        QList<Window> candidates = children(m_root);
+        for (Window frame : children(m_root))
+            candidates += children(frame);
+        for (Window window : candidates) {
+            if (window != besides && isViewable(window) && title(window) == wanted)
+                return window;
         }
         QThread::msleep(20);
     }
     return 0;
+}
+
+bool XDisplay::hasFixedSize(Window window) const
+{
+    auto reply = own(
+        xcb_get_property_reply(m_connection,
+                               xcb_get_property(m_connection, 0, window, XCB_ATOM_WM_NORMAL_HINTS,
+                                                XCB_ATOM_WM_SIZE_HINTS, 0, 18),
+                               nullptr));
+    if (!reply || xcb_get_property_value_length(reply.get()) < 4 * 9)
+        return false;
+    // flags, x, y, width, height, min width, min height, max width, max height
+    const auto *hints = static_cast<const std::uint32_t *>(xcb_get_property_value(reply.get()));
+    constexpr std::uint32_t minSize = 1 << 4, maxSize = 1 << 5;
+    return (hints[0] & minSize) && (hints[0] & maxSize) && hints[5] == hints[7] &&
+           hints[6] == hints[8];
 }
 
 QSize XDisplay::clientSize(Window window) const
@@ -94,6 +125,24 @@ void XDisplay::click(Window window, QPoint position) const
                        QString::number(window), QString::number(position.x()),
                        QString::number(position.y()), QStringLiteral("click"),
                        QStringLiteral("1")});
+}
+
+void XDisplay::raise(Window window) const
+{
+    QProcess::execute(
+        QStringLiteral("xdotool"),
+        {QStringLiteral("windowactivate"), QStringLiteral("--sync"), QString::number(window)});
+}
+
+void XDisplay::type(const QString &text) const
+{
+    QProcess::execute(QStringLiteral("xdotool"), {QStringLiteral("type"), QStringLiteral("--delay"),
+                                                  QStringLiteral("30"), text});
+}
+
+void XDisplay::key(const QString &keys) const
+{
+    QProcess::execute(QStringLiteral("xdotool"), {QStringLiteral("key"), keys});
 }
 
 void XDisplay::close(Window window) const

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QList>
 #include <QPoint>
 #include <QSize>
 #include <QString>
@@ -23,16 +24,26 @@ class XDisplay
 
     bool isOpen() const;
 
-    // The mapped top-level window with this title, or 0 once the time is up.
-    Window waitForWindow(const QString &title, int timeoutMs = 10000) const;
+    // The mapped top-level window with this title (other than `besides`), or 0 once the
+    // time is up. Under a window manager, the program's window inside the manager's frame.
+    Window waitForWindow(const QString &title, int timeoutMs = 10000, Window besides = 0) const;
     QSize clientSize(Window window) const;
+    // Whether the window tells the window manager that it cannot be resized.
+    bool hasFixedSize(Window window) const;
     void click(Window window, QPoint position) const;
+    // Brings the window to the front, as clicking its title bar does.
+    void raise(Window window) const;
+    // Types into the window that has the keyboard focus; `keys` as xdotool names them.
+    void type(const QString &text) const;
+    void key(const QString &keys) const;
     // Asks the window to close, as its close box does.
     void close(Window window) const;
 
   private:
     std::uint32_t atom(const char *name) const;
     QString title(Window window) const;
+    bool isViewable(Window window) const;
+    QList<Window> children(Window window) const;
 
     xcb_connection_t *m_connection = nullptr;
     Window m_root = 0;
