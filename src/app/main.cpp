@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/program.h"
+#include "platform/application.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
-    QApplication application(argc, argv);
+    const auto application = kvarnel::platform::makeApplication(argc, argv);
     kvarnel::Program program;
     program.start();
     return QApplication::exec();
