@@ -20,20 +20,34 @@ install(FILES ${PROJECT_SOURCE_DIR}/data/kvarnel.desktop
     DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${PROJECT_SOURCE_DIR}/data/kvarnel.svg
     DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+install(FILES ${PROJECT_SOURCE_DIR}/data/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
+# The changelog and the manual page go compressed, as Debian keeps them.
+foreach(document changelog kvarnel.1)
+    set(compressed ${CMAKE_BINARY_DIR}/documents/${document}.gz)
+    add_custom_command(OUTPUT ${compressed}
+        COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/documents
+        COMMAND gzip -9nc ${PROJECT_SOURCE_DIR}/data/${document} > ${compressed}
+        DEPENDS ${PROJECT_SOURCE_DIR}/data/${document})
+    list(APPEND compressed_documents ${compressed})
+endforeach()
+add_custom_target(kvarnel_documents ALL DEPENDS ${compressed_documents})
+install(FILES ${CMAKE_BINARY_DIR}/documents/changelog.gz DESTINATION ${CMAKE_INSTALL_DOCDIR})
+install(FILES ${CMAKE_BINARY_DIR}/documents/kvarnel.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}.${PROJECT_VERSION_PATCH})
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_SECTION utils)
+set(CPACK_DEBIAN_PACKAGE_SECTION math)
 # The libraries the program links come from dpkg-shlibdeps. What it loads without linking
 # cannot be read off the binary: Qt's platform plugins, and the fonts its windows are
 # measured in.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation")
-set(CPACK_PACKAGE_DESCRIPTION "Type the outer diameter and the wall thickness of a round \
-pipe (mm) and the density of its material (kg/m3); Kvarnel shows the cross-section area \
-(mm2) and the mass per metre (kg/m). A reference of grades and densities of steels, cast \
-iron, brass, copper, aluminium alloys, titanium and vinyl plastics stands beside the \
-calculator.")
+set(CPACK_PACKAGE_DESCRIPTION [[
+Type the outer diameter and the wall thickness of a round pipe (mm) and the
+density of its material (kg/m3); Kvarnel shows the cross-section area (mm2)
+and the mass per metre (kg/m). A reference of grades and densities of steels,
+cast iron, brass, copper, aluminium alloys, titanium and vinyl plastics
+stands beside the calculator.]])
 include(CPack)

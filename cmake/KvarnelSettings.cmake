@@ -33,3 +33,24 @@ if(KVARNEL_FUZZ)
     # the hooks to programs that are not fuzz targets.
     target_compile_options(kvarnel_settings INTERFACE -fsanitize=fuzzer-no-link)
 endif()
+
+# Debian's hardening, as dpkg-buildflags gives it (stack protector, _FORTIFY_SOURCE, RELRO
+# and bind-now), in every optimised Linux build, the one the package is made from among
+# them. Optimisation and debug information stay the build type's.
+find_program(KVARNEL_DPKG_BUILDFLAGS dpkg-buildflags)
+if(KVARNEL_DPKG_BUILDFLAGS AND CMAKE_SYSTEM_NAME STREQUAL "Linux" AND NOT CMAKE_CROSSCOMPILING
+   AND NOT CMAKE_BUILD_TYPE STREQUAL "Debug" AND NOT KVARNEL_SANITIZE AND NOT KVARNEL_FUZZ)
+    foreach(kind CPPFLAGS CXXFLAGS LDFLAGS)
+        execute_process(
+            COMMAND ${CMAKE_COMMAND} -E env DEB_BUILD_MAINT_OPTIONS=hardening=+all
+                    ${KVARNEL_DPKG_BUILDFLAGS} --get ${kind}
+            OUTPUT_VARIABLE flags OUTPUT_STRIP_TRAILING_WHITESPACE)
+        separate_arguments(flags UNIX_COMMAND "${flags}")
+        list(FILTER flags EXCLUDE REGEX "^-O[0-9s]?$|^-g$|^-ffile-prefix-map=")
+        if(kind STREQUAL "LDFLAGS")
+            target_link_options(kvarnel_settings INTERFACE ${flags})
+        else()
+            target_compile_options(kvarnel_settings INTERFACE ${flags})
+        endif()
+    endforeach()
+endif()
