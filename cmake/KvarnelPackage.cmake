@@ -8,6 +8,8 @@ set(CPACK_PACKAGE_VENDOR "Kvarnel developers")
 set(CPACK_PACKAGE_CONTACT "Kvarnel developers <dev@kvarnel.invalid>")
 set(CPACK_STRIP_FILES TRUE)
 set(CPACK_VERBATIM_VARIABLES ON) # values reach the package tools exactly as written here
+# The packages are named by the release, 1.0.0; the program's file version is 1.0.0.0.
+set(KVARNEL_RELEASE ${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}.${PROJECT_VERSION_PATCH})
 
 if(WIN32)
     include(cmake/KvarnelWindowsPackage.cmake)
@@ -22,20 +24,20 @@ install(FILES ${PROJECT_SOURCE_DIR}/data/kvarnel.svg
     DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 install(FILES ${PROJECT_SOURCE_DIR}/data/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
 # The changelog and the manual page go compressed, as Debian keeps them.
-foreach(document changelog kvarnel.1)
-    set(compressed ${CMAKE_BINARY_DIR}/documents/${document}.gz)
+function(kvarnel_install_compressed name destination)
+    set(compressed ${CMAKE_BINARY_DIR}/documents/${name}.gz)
     add_custom_command(OUTPUT ${compressed}
         COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/documents
-        COMMAND gzip -9nc ${PROJECT_SOURCE_DIR}/data/${document} > ${compressed}
-        DEPENDS ${PROJECT_SOURCE_DIR}/data/${document})
-    list(APPEND compressed_documents ${compressed})
-endforeach()
-add_custom_target(kvarnel_documents ALL DEPENDS ${compressed_documents})
-install(FILES ${CMAKE_BINARY_DIR}/documents/changelog.gz DESTINATION ${CMAKE_INSTALL_DOCDIR})
-install(FILES ${CMAKE_BINARY_DIR}/documents/kvarnel.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+        COMMAND gzip -9nc ${PROJECT_SOURCE_DIR}/data/${name} > ${compressed}
+        DEPENDS ${PROJECT_SOURCE_DIR}/data/${name})
+    add_custom_target(kvarnel_${name}_gz ALL DEPENDS ${compressed})
+    install(FILES ${compressed} DESTINATION ${destination})
+endfunction()
+kvarnel_install_compressed(changelog ${CMAKE_INSTALL_DOCDIR})
+kvarnel_install_compressed(kvarnel.1 ${CMAKE_INSTALL_MANDIR}/man1)
 
 set(CPACK_GENERATOR DEB)
-set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}.${PROJECT_VERSION_PATCH})
+set(CPACK_PACKAGE_VERSION ${KVARNEL_RELEASE})
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION math)

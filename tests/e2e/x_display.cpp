@@ -83,8 +83,9 @@ XDisplay::Window XDisplay::waitForWindow(const QString &wanted, int timeoutMs, W
     clock.start();
     while (clock.elapsed() < timeoutMs) {
         // Top-level windows, and the windows inside a window manager's frames.
-        QList<Window> candidates = children(m_root);
-        for (Window frame : children(m_root))
+        const QList<Window> topLevel = children(m_root);
+        QList<Window> candidates = topLevel;
+        for (Window frame : topLevel)
             candidates += children(frame);
         for (Window window : candidates) {
             if (window != besides && isViewable(window) && title(window) == wanted)
