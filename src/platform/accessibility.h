@@ -1,22 +1,29 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QAccessible>
 #include <QString>
-
-#include <functional>
 
 class QWidget;
 
 namespace kvarnel::platform {
 
-// Tells assistive technology that `widget` now shows `value`, so a screen reader can
-// speak a result the moment it appears.
-void announceValue(QWidget *widget, const QString &value);
+// Has a screen reader speak `message` now, without moving the focus away from where the
+// user is: the window gains an invisible notification that appears with the message.
+void announce(QWidget *window, const QString &message);
 
-// Observes announcements instead, for tests: without an accessibility bridge (offscreen,
-// or no accessibility bus) Qt drops them. An empty sink restores the default. Returns the
-// sink that was in place.
-using AnnouncementSink = std::function<void(QWidget *widget, const QString &value)>;
-AnnouncementSink setAnnouncementSink(AnnouncementSink sink);
+// From now on, assistive technology sees every widget of type W through an interface A,
+// made from the widget.
+template<typename W, typename A> void provideAccessible()
+{
+    static const bool installed = [] {
+        QAccessible::installFactory([](const QString &, QObject *object) -> QAccessibleInterface * {
+            auto *widget = dynamic_cast<W *>(object);
+            return widget ? new A(widget) : nullptr;
+        });
+        return true;
+    }();
+    Q_UNUSED(installed);
+}
 
 } // namespace kvarnel::platform

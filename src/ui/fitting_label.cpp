@@ -3,46 +3,67 @@
 
 #include "platform/accessibility.h"
 
-#include <QAccessible>
 #include <QAccessibleWidget>
 #include <QFontMetricsF>
-
-#include <mutex>
 
 namespace kvarnel::ui {
 namespace {
 
-class ResultAccessible : public QAccessibleWidget
+// Read as text, so flat review reads the caption and then the result beside it, and
+// named after its caption.
+class ResultAccessible : public QAccessibleWidget, public QAccessibleTextInterface
 {
   public:
     explicit ResultAccessible(QWidget *label) : QAccessibleWidget(label, QAccessible::StaticText) {}
 
-    QString text(QAccessible::Text kind) const override
+    void *interface_cast(QAccessible::InterfaceType type) override
     {
-        if (kind == QAccessible::Value)
-            return static_cast<const QLabel *>(widget())->text();
-        return QAccessibleWidget::text(kind); // the name comes from the buddy label
+        if (type == QAccessible::TextInterface)
+            return static_cast<QAccessibleTextInterface *>(this);
+        return QAccessibleWidget::interface_cast(type);
     }
-};
 
-QAccessibleInterface *createAccessible(const QString &className, QObject *object)
-{
-    if (className == QLatin1String(FittingLabel::staticMetaObject.className()) &&
-        object->isWidgetType())
-        return new ResultAccessible(static_cast<QWidget *>(object));
-    return nullptr;
-}
+    // The whole text is always shown, so it is read whole; nothing is selected and
+    // there is no caret.
+    QString text(int startOffset, int endOffset) const override
+    {
+        return shown().mid(startOffset, endOffset - startOffset);
+    }
+    int characterCount() const override { return static_cast<int>(shown().size()); }
+    void selection(int, int *startOffset, int *endOffset) const override
+    {
+        *startOffset = *endOffset = 0;
+    }
+    int selectionCount() const override { return 0; }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override {}
+    QRect characterRect(int) const override { return {}; }
+    int offsetAtPoint(const QPoint &) const override { return -1; }
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int offset, int *startOffset, int *endOffset) const override
+    {
+        *startOffset = *endOffset = offset;
+        return {};
+    }
+
+    using QAccessibleWidget::text; // the name comes from the buddy label
+
+  private:
+    QString shown() const { return static_cast<const QLabel *>(widget())->text(); }
+};
 
 } // namespace
 
 FittingLabel::FittingLabel(QWidget *parent) : QLabel(parent), m_baseFont(font())
 {
+    platform::provideAccessible<FittingLabel, ResultAccessible>();
     setTextFormat(Qt::PlainText);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setTextInteractionFlags(Qt::TextSelectableByMouse);
     setFocusPolicy(Qt::ClickFocus);
-    static std::once_flag factoryInstalled;
-    std::call_once(factoryInstalled, [] { QAccessible::installFactory(createAccessible); });
 }
 
 void FittingLabel::setBaseFont(const QFont &font)
@@ -61,9 +82,9 @@ void FittingLabel::showText(const QString &text)
     setFont(fitted);
     if (text == this->text())
         return;
+    QAccessibleTextUpdateEvent event(this, 0, this->text(), text);
     setText(text);
-    if (!text.isEmpty()) // a result being cleared is not news
-        platform::announceValue(this, text);
+    QAccessible::updateAccessibility(&event);
 }
 
 } // namespace kvarnel::ui

@@ -7,8 +7,7 @@ namespace kvarnel::ui {
 
 // A result label: selectable with the mouse for copying, never editable, outside the Tab
 // order. A text wider than the label is shown whole in a smaller size of the same face.
-// Assistive technology reads it by the caption of its buddy label, with the shown text as
-// its value, and hears of every new value.
+// Assistive technology knows it by the caption of its buddy label and reads its shown text.
 class FittingLabel : public QLabel
 {
     Q_OBJECT

@@ -3,6 +3,7 @@
 
 #include "calc/number_text.h"
 #include "calc/pipe.h"
+#include "platform/accessibility.h"
 #include "platform/error_report.h"
 #include "platform/fonts.h"
 #include "platform/regional.h"
@@ -98,6 +99,7 @@ void MainWindow::calculate()
         const std::string separator = platform::decimalSeparator();
         m_area->showText(QString::fromStdString(to_text(section.area, separator)));
         m_mass->showText(QString::fromStdString(to_text(section.mass, separator)));
+        announceResults();
     } catch (const FloatingPointError &) {
         // No result is better than a stale one beside the new inputs.
         m_area->showText({});
@@ -105,6 +107,16 @@ void MainWindow::calculate()
         platform::reportError(
             this, QStringLiteral("Переполнение: введённые значения слишком велики для расчёта."));
     }
+}
+
+// Spoken as shown: "Сечение трубы (мм2) = 587,965, Масса  трубы  (кг/м) = 5,174092".
+void MainWindow::announceResults()
+{
+    const auto line = [this](const char *caption, const FittingLabel *result) {
+        return control<QLabel>(this, caption)->text() + u' ' + result->text();
+    };
+    platform::announce(this,
+                       line("Label4", m_area) + QStringLiteral(", ") + line("Label5", m_mass));
 }
 
 void MainWindow::clear()

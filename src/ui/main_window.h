@@ -25,6 +25,7 @@ class MainWindow : public QWidget
 
   private:
     void calculate();
+    void announceResults();
     void clear();
 
     QLineEdit *m_diameter;

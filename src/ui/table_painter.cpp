@@ -205,6 +205,19 @@ QSize tableSize(const DensityTable &table)
     return {px(table.width), px(table.height)};
 }
 
+QRect cellRect(const DensityTable &table, int row, int column)
+{
+    const RowLayout rows = layRows(table);
+    const ColumnLayout columns = layColumns(table);
+    const Span across = column == 0 ? columns.grade : columns.density;
+    Span down = rows.header;
+    if (row >= 0 && column == 1 && table.merged)
+        down = {rows.rows.front().begin, rows.rows.back().end};
+    else if (row >= 0)
+        down = rows.rows.at(static_cast<std::size_t>(row));
+    return {QPoint(across.begin, down.begin), QPoint(across.end - 1, down.end - 1)};
+}
+
 void paintTable(QPainter &painter, const DensityTable &table)
 {
     const RowLayout rows = layRows(table);

@@ -3,6 +3,7 @@
 #include "ui/reference_window.h"
 #include "ui/table_painter.h"
 
+#include <QAccessible>
 #include <QPainter>
 #include <QTest>
 
@@ -60,15 +61,71 @@ class TestReferenceWindow : public QObject
         QCOMPARE(picture->size(), kvarnel::ui::tableSize(table));
     }
 
-    void screenReadersGetTheTableAsText()
+    // What a screen reader reads cell by cell, and where the arrow keys take it.
+    void screenReadersReadTheTable_data()
     {
-        ReferenceWindow brass(densityTables[3]);
-        const QWidget *picture = brass.findChild<QWidget *>(QStringLiteral("Image1"));
-        QCOMPARE(picture->accessibleName(), u"Латунь");
-        QVERIFY(picture->accessibleDescription().startsWith(u"Л60: 8800 кг/м3; Л63: 8800 кг/м3; "));
-        ReferenceWindow copper(densityTables[4]);
-        QCOMPARE(copper.findChild<QWidget *>(QStringLiteral("Image1"))->accessibleDescription(),
-                 u"М0; М1; М2; М3; М4: 8940 кг/м3");
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("secondGrade");
+        QTest::addColumn<QString>("secondDensity");
+        QTest::addColumn<int>("densitySpan");
+        QTest::newRow("brass, a density per grade") << 3 << "Л63"
+                                                    << "8800 кг/м3" << 1;
+        QTest::newRow("copper, one merged density") << 4 << "М1"
+                                                    << "8940 кг/м3" << 5;
+        QTest::newRow("steel, merged, bold header") << 0 << "Ст2кп"
+                                                    << "7850кг/м3" << 17;
+    }
+
+    void screenReadersReadTheTable()
+    {
+        QFETCH(int, index);
+        QFETCH(QString, secondGrade);
+        QFETCH(QString, secondDensity);
+        QFETCH(int, densitySpan);
+        const auto &data = densityTables[std::size_t(index)];
+        ReferenceWindow window(data);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        auto *picture = window.findChild<QWidget *>(QStringLiteral("Image1"));
+        QVERIFY(picture->hasFocus());
+
+        QAccessibleInterface *table = QAccessible::queryAccessibleInterface(picture);
+        QCOMPARE(table->role(), QAccessible::Table);
+        QCOMPARE(table->text(QAccessible::Name), QString::fromUtf8(data.window.caption));
+        QAccessibleTableInterface *cells = table->tableInterface();
+        QVERIFY(cells);
+        QCOMPARE(cells->rowCount(), int(data.rows.size()));
+        QCOMPARE(cells->columnCount(), 2);
+        QCOMPARE(cells->columnDescription(0), QString::fromUtf8(data.header.grade));
+        QCOMPARE(cells->columnDescription(1), u"ПЛОТНОСТЬ");
+
+        const auto name = [](QAccessibleInterface *cell) { return cell->text(QAccessible::Name); };
+        QAccessibleInterface *grade = cells->cellAt(1, 0);
+        QAccessibleInterface *density = cells->cellAt(1, 1);
+        QCOMPARE(name(grade), secondGrade);
+        QCOMPARE(name(density), secondDensity);
+        QCOMPARE(density->tableCellInterface()->rowExtent(), densitySpan);
+        QCOMPARE(name(density->tableCellInterface()->columnHeaderCells().value(0)), u"ПЛОТНОСТЬ");
+        // The bridge finds a cell by its place among the children: headers come first.
+        QCOMPARE(table->indexOfChild(cells->cellAt(0, 0)), 2);
+        QCOMPARE(table->child(0)->role(), QAccessible::ColumnHeader);
+
+        // Cells lie inside the drawing, the grade left of its density, a merged one over all rows.
+        const QRect drawn(picture->mapToGlobal(QPoint(0, 0)), picture->size());
+        QVERIFY(drawn.contains(grade->rect()) && drawn.contains(density->rect()));
+        QVERIFY(grade->rect().right() < density->rect().left());
+        QCOMPARE(density->rect().top() < grade->rect().top(), densitySpan > 1);
+        QCOMPARE(table->childAt(grade->rect().center().x(), grade->rect().center().y()), grade);
+
+        QCOMPARE(table->focusChild(), cells->cellAt(0, 0));
+        QTest::keyClick(picture, Qt::Key_Down);
+        QTest::keyClick(picture, Qt::Key_Right);
+        QCOMPARE(table->focusChild(), density);
+        QVERIFY(density->state().focused && !grade->state().focused);
+        QTest::keyClick(picture, Qt::Key_End);
+        QTest::keyClick(picture, Qt::Key_Down);
+        QTest::keyClick(picture, Qt::Key_Left);
+        QCOMPARE(table->focusChild(), cells->cellAt(int(data.rows.size()) - 1, 0));
     }
 
     // The window shows its own table, and enlarging a sizable one uncovers only background.

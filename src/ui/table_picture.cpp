@@ -1,0 +1,69 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/table_picture.h"
+
+#include "platform/accessibility.h"
+#include "reference/density_table.h"
+#include "ui/table_accessible.h"
+#include "ui/table_painter.h"
+
+#include <QKeyEvent>
+#include <QPainter>
+
+#include <algorithm>
+
+namespace kvarnel::ui {
+
+TablePicture::TablePicture(const reference::DensityTable &table, QWidget *parent)
+    : QWidget(parent), m_table(table)
+{
+    // Before anything can ask for this widget's interface and cache the default one.
+    platform::provideAccessible<TablePicture, TableAccessible>();
+    setObjectName(QStringLiteral("Image1"));
+    setGeometry(QRect(QPoint(0, 0), tableSize(table)));
+    setAccessibleName(QString::fromUtf8(table.window.caption));
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void TablePicture::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    paintTable(painter, m_table);
+}
+
+void TablePicture::keyPressEvent(QKeyEvent *event)
+{
+    const int lastRow = static_cast<int>(m_table.rows.size()) - 1;
+    int row = m_row;
+    int column = m_column;
+    switch (event->key()) {
+    case Qt::Key_Up:
+        row = std::max(row - 1, 0);
+        break;
+    case Qt::Key_Down:
+        row = std::min(row + 1, lastRow);
+        break;
+    case Qt::Key_Left:
+        column = 0;
+        break;
+    case Qt::Key_Right:
+        column = 1;
+        break;
+    case Qt::Key_Home:
+        row = 0;
+        break;
+    case Qt::Key_End:
+        row = lastRow;
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    m_row = row;
+    m_column = column;
+    auto *table = static_cast<TableAccessible *>(QAccessible::queryAccessibleInterface(this));
+    QAccessibleEvent focus(this, QAccessible::Focus);
+    focus.setChild(table->indexOfChild(table->cellAt(row, column)));
+    QAccessible::updateAccessibility(&focus);
+}
+
+} // namespace kvarnel::ui
