@@ -18,8 +18,12 @@ if(WIN32)
 endif()
 
 install(TARGETS kvarnel RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-install(FILES ${PROJECT_SOURCE_DIR}/data/kvarnel.desktop
+# Software centres know the program by its AppStream id, which names its desktop entry.
+set(KVARNEL_APP_ID invalid.kvarnel.kvarnel)
+install(FILES ${PROJECT_SOURCE_DIR}/data/${KVARNEL_APP_ID}.desktop
     DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${PROJECT_SOURCE_DIR}/data/${KVARNEL_APP_ID}.metainfo.xml
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES ${PROJECT_SOURCE_DIR}/data/kvarnel.svg
     DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 install(FILES ${PROJECT_SOURCE_DIR}/data/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})

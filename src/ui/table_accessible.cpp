@@ -96,7 +96,7 @@ TableAccessible::TableAccessible(TablePicture *picture)
     const reference::DensityTable &table = picture->table();
     const auto add = [this](int row, int column, std::string_view text) {
         auto *cell = new TableCellAccessible(this, row, column, QString::fromUtf8(text));
-        QAccessible::registerAccessibleInterface(cell);
+        m_ids.push_back(QAccessible::registerAccessibleInterface(cell));
         m_children.push_back(cell);
     };
     add(headerRow, 0, table.header.grade);
@@ -113,8 +113,9 @@ TableAccessible::TableAccessible(TablePicture *picture)
 
 TableAccessible::~TableAccessible()
 {
-    for (TableCellAccessible *cell : m_children)
-        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(cell));
+    // By their ids: when the program ends, Qt may have deleted the cells already.
+    for (QAccessible::Id id : m_ids)
+        QAccessible::deleteAccessibleInterface(id);
 }
 
 void *TableAccessible::interface_cast(QAccessible::InterfaceType type)

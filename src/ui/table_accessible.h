@@ -61,6 +61,7 @@ class TableAccessible : public QAccessibleWidget, public QAccessibleTableInterfa
   private:
     const TablePicture *picture() const;
     std::vector<TableCellAccessible *> m_children; // owned by Qt's accessibility cache
+    std::vector<QAccessible::Id> m_ids;
 };
 
 } // namespace kvarnel::ui

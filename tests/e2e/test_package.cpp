@@ -39,20 +39,40 @@ class TestPackage : public QObject
 
     void installsIntoTheStandardPlaces()
     {
-        for (const char *file : {"usr/bin/kvarnel", "usr/share/applications/kvarnel.desktop",
-                                 "usr/share/icons/hicolor/scalable/apps/kvarnel.svg"})
+        for (const char *file :
+             {"usr/bin/kvarnel", "usr/share/applications/invalid.kvarnel.kvarnel.desktop",
+              "usr/share/metainfo/invalid.kvarnel.kvarnel.metainfo.xml",
+              "usr/share/icons/hicolor/scalable/apps/kvarnel.svg"})
             QVERIFY2(QFile::exists(m_root.filePath(QLatin1String(file))), file);
 
-        QFile desktop(m_root.filePath(QStringLiteral("usr/share/applications/kvarnel.desktop")));
+        QFile desktop(m_root.filePath(
+            QStringLiteral("usr/share/applications/invalid.kvarnel.kvarnel.desktop")));
         QVERIFY(desktop.open(QIODevice::ReadOnly));
         const QStringList lines = QString::fromUtf8(desktop.readAll()).split(u'\n');
-        for (const char *line : {"Type=Application", "Name=Кварнель", "Exec=kvarnel",
-                                 "Icon=kvarnel", "Categories=Utility;Calculator;"})
+        for (const char *line : {"Type=Application", "Name=Kvarnel", "Name[ru]=Кварнель",
+                                 "Exec=kvarnel", "Icon=kvarnel", "Categories=Utility;Calculator;"})
             QVERIFY2(lines.contains(QString::fromUtf8(line)), line);
         if (QStandardPaths::findExecutable(QStringLiteral("desktop-file-validate")).isEmpty())
             QSKIP("desktop-file-validate is not installed");
         QCOMPARE(QProcess::execute(QStringLiteral("desktop-file-validate"), {desktop.fileName()}),
                  0);
+    }
+
+    // Software centres list the program from its AppStream metadata, which must name the
+    // installed desktop entry. Only notes may remain (the id's domain, .invalid).
+    void softwareCentresListIt()
+    {
+        if (QStandardPaths::findExecutable(QStringLiteral("appstreamcli")).isEmpty())
+            QSKIP("appstreamcli is not installed");
+        QProcess validate;
+        validate.start(QStringLiteral("appstreamcli"),
+                       {QStringLiteral("validate-tree"), QStringLiteral("--pedantic"),
+                        QStringLiteral("--no-net"), m_root.path()});
+        QVERIFY(validate.waitForFinished(60000));
+        const QString report = QString::fromUtf8(validate.readAllStandardOutput());
+        QVERIFY2(validate.exitCode() == 0, qPrintable(report));
+        for (const QString &line : report.split(u'\n'))
+            QVERIFY2(!line.startsWith(u"E:") && !line.startsWith(u"W:"), qPrintable(line));
     }
 
     void installedProgramRuns()
