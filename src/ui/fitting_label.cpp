@@ -9,8 +9,9 @@
 namespace kvarnel::ui {
 namespace {
 
-// Read as text, so flat review reads the caption and then the result beside it, and
-// named after its caption.
+// Named by its shown text, as a label is, and labelled by its caption: a screen reader
+// reading the line reads "Сечение трубы (мм2) = 587,965". Named after the caption, it
+// would read the caption twice and never the result.
 class ResultAccessible : public QAccessibleWidget, public QAccessibleTextInterface
 {
   public:
@@ -49,7 +50,10 @@ class ResultAccessible : public QAccessibleWidget, public QAccessibleTextInterfa
         return {};
     }
 
-    using QAccessibleWidget::text; // the name comes from the buddy label
+    QString text(QAccessible::Text kind) const override
+    {
+        return kind == QAccessible::Name ? shown() : QAccessibleWidget::text(kind);
+    }
 
   private:
     QString shown() const { return static_cast<const QLabel *>(widget())->text(); }

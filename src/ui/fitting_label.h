@@ -7,7 +7,7 @@ namespace kvarnel::ui {
 
 // A result label: selectable with the mouse for copying, never editable, outside the Tab
 // order. A text wider than the label is shown whole in a smaller size of the same face.
-// Assistive technology knows it by the caption of its buddy label and reads its shown text.
+// Assistive technology reads its shown text, labelled by the caption beside it.
 class FittingLabel : public QLabel
 {
     Q_OBJECT

@@ -80,6 +80,13 @@ def text_of(node):
     return Atspi.Text.get_text(node, 0, Atspi.Text.get_character_count(node))
 
 
+def caption(node):
+    for relation in node.get_relation_set():
+        if relation.get_relation_type() == Atspi.RelationType.LABELLED_BY:
+            return relation.get_target(0).get_name()
+    return None
+
+
 def press(node):
     Atspi.Action.do_action(node, 0)  # "press", the first action of a Qt button
 
@@ -129,15 +136,15 @@ def check_calculator(app):
     wait_for("the result to be announced", lambda: any(
         e == ("object:state-changed:showing", Role.NOTIFICATION, spoken, 1) for e in events))
     check("a new result is announced by a notification that appears", True, True)
-    area = find(main, Role.LABEL, "Сечение трубы (мм2) =")
-    mass = find(main, Role.LABEL, "Масса  трубы  (кг/м) =")
-    # The captions are labels too; the results are the ones with text to read.
-    results = [node for node in descendants(main)
-               if node.get_role() == Role.LABEL and "Text" in node.get_interfaces()
-               and node.get_name() in ("Сечение трубы (мм2) =", "Масса  трубы  (кг/м) =")]
-    check("both results are labels named after their captions", len(results), 2)
-    check("the area reads as shown", [text_of(n) for n in results], ["587,965", "5,174092"])
-    check("the captions are still labels", area is not None and mass is not None, True)
+    # A result is a label named by the text it shows, labelled by its caption, so a line
+    # reads "Сечение трубы (мм2) = 587,965".
+    results = [find(main, Role.LABEL, value) for value in ("587,965", "5,174092")]
+    check("both results are labels named as shown", None not in results, True)
+    if None in results:
+        raise SystemExit(1)
+    check("the results read as shown", [text_of(n) for n in results], ["587,965", "5,174092"])
+    check("the results are labelled by their captions", [caption(n) for n in results],
+          ["Сечение трубы (мм2) =", "Масса  трубы  (кг/м) ="])
 
     Atspi.EditableText.set_text_contents(boxes["Наружный диаметр трубы (мм)"], "1E160")
     press(calculate)
