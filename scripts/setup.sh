@@ -6,7 +6,8 @@
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build_dir="$root/build"
 # shellcheck disable=SC2034 # for the scripts that source this
-build_packages=(g++ cmake make pkg-config qt6-base-dev libgl-dev fonts-liberation fontconfig)
+build_packages=(g++ cmake make pkg-config qt6-base-dev libgl-dev libfontconfig-dev fonts-liberation
+    fontconfig)
 
 as_root() {
     if [ "$(id -u)" -eq 0 ]; then

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/application.h"
 
+#include "platform/fonts.h"
+
 #include <QApplication>
 
 #include <cstdio>
@@ -45,9 +47,11 @@ void holdBack(QtMsgType type, const QMessageLogContext &context, const QString &
 
 std::unique_ptr<QApplication> makeApplication(int &argc, char **argv)
 {
+    startFontSystem();
     const QtMessageHandler previous = qInstallMessageHandler(holdBack);
     auto application = std::make_unique<QApplication>(argc, argv);
     qInstallMessageHandler(previous);
+    setApplicationFonts();
     for (const HeldMessage &message : heldMessages()) {
         const QMessageLogContext context(message.file, message.line, message.function,
                                          message.category);

@@ -3,31 +3,43 @@
 
 #include "platform/units.h"
 
-#include <mutex>
+#include <QApplication>
+
+#include <utility>
+#include <vector>
+
+#ifdef KVARNEL_FONTCONFIG
+#include <fontconfig/fontconfig.h>
+#endif
 
 namespace kvarnel::platform {
 namespace {
 
-// Liberation Sans and Serif share Arial's and Times New Roman's advance widths. For MS
-// Sans Serif, Liberation Sans is the narrowest common face in which every caption of the
-// windows still fits its control (DejaVu Sans, a usual system default, does not).
-void registerSubstitutes()
+// The faces the windows were designed in, and where they are not installed (everywhere
+// but Windows) their metric twins from fonts-liberation: Liberation Sans and Serif share
+// Arial's and Times New Roman's advance widths, and Liberation Sans is the narrowest
+// common face in which every caption still fits its control in place of MS Sans Serif
+// (DejaVu Sans, a usual system default, does not). The installed face is asked for
+// first, with the original as the next choice: asked first for a face that is missing,
+// Qt searches the whole font configuration for a fallback before it tries the next one
+// (measured: the main window painted 2 to 3 ms later).
+QStringList families(Face face)
 {
-    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
-    QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
-    QFont::insertSubstitution(QStringLiteral("Times New Roman"),
-                              QStringLiteral("Liberation Serif"));
-}
-
-QString family(Face face)
-{
+    const auto choose = [](const char *original, const char *twin) {
+#ifdef Q_OS_WIN
+        Q_UNUSED(twin);
+        return QStringList{QLatin1String(original)};
+#else
+        return QStringList{QLatin1String(twin), QLatin1String(original)};
+#endif
+    };
     switch (face) {
     case Face::MsSansSerif:
-        return QStringLiteral("MS Sans Serif");
+        return choose("MS Sans Serif", "Liberation Sans");
     case Face::Arial:
-        return QStringLiteral("Arial");
+        return choose("Arial", "Liberation Sans");
     case Face::TimesNewRoman:
-        return QStringLiteral("Times New Roman");
+        return choose("Times New Roman", "Liberation Serif");
     }
     return {};
 }
@@ -36,10 +48,8 @@ QString family(Face face)
 
 QFont font(Face face, double points, Weight weight)
 {
-    static std::once_flag substitutesRegistered;
-    std::call_once(substitutesRegistered, registerSubstitutes);
-
-    QFont f(family(face));
+    QFont f;
+    f.setFamilies(families(face));
     f.setPixelSize(pointsToPixels(points));
     f.setWeight(weight == Weight::Bold ? QFont::Bold : QFont::Normal);
     f.setStyleHint(face == Face::TimesNewRoman ? QFont::Serif : QFont::SansSerif);
@@ -49,6 +59,56 @@ QFont font(Face face, double points, Weight weight)
 QFont dialogFont()
 {
     return font(Face::MsSansSerif, 8.25);
+}
+
+void startFontSystem()
+{
+#ifdef KVARNEL_FONTCONFIG
+    // Started by Qt, fontconfig loads the configuration (fonts.conf and all it includes,
+    // the user's own rules among them) and then also reads every rule file it ships but
+    // leaves disabled, only to describe them. Loading the same configuration here gives
+    // the same rules and fonts without that (measured: about 2 ms). Where it is not
+    // whole, fontconfig is left to start as it would.
+    FcConfig *config = FcConfigCreate();
+    if (!config)
+        return;
+    FcStrList *cacheDirectories = nullptr;
+    if (FcConfigParseAndLoad(config, nullptr, FcTrue) &&
+        (cacheDirectories = FcConfigGetCacheDirs(config)) && FcStrListNext(cacheDirectories) &&
+        FcConfigBuildFonts(config))
+        FcConfigSetCurrent(config);
+    if (cacheDirectories)
+        FcStrListDone(cacheDirectories);
+    FcConfigDestroy(config); // the current configuration keeps its own reference
+#endif
+}
+
+void setApplicationFonts()
+{
+    // A text box lays its text out once as it is made, in the application's font, before
+    // its window's font reaches it: with the system font as the application's, that
+    // loads a face only to drop it (measured: 1.2 ms and 0.23 MB at start).
+    //
+    // Qt's own windows keep the fonts they had: the message box and the context menus
+    // the system font, and a class the platform gives a font of its own (Windows does)
+    // that font. Setting the application's font clears the fonts of classes, so they are
+    // noted first and given back after.
+    const QFont system = QApplication::font();
+    std::vector<std::pair<const char *, QFont>> kept;
+    for (const char *className :
+         {"QMessageBox", "QMenu", "QMenuBar", "QMenuItem", "QLabel", "QTipLabel", "QTitleBar",
+          "QStatusBar", "QMdiSubWindowTitleBar", "QDockWidgetTitle", "QPushButton", "QCheckBox",
+          "QRadioButton", "QToolButton", "QAbstractItemView", "QListView", "QHeaderView",
+          "QListBox", "QComboMenuItem"}) {
+        const QFont font = QApplication::font(className);
+        const bool qtWindow =
+            qstrcmp(className, "QMessageBox") == 0 || qstrcmp(className, "QMenu") == 0;
+        if (qtWindow || font != system)
+            kept.emplace_back(className, font);
+    }
+    QApplication::setFont(dialogFont());
+    for (const auto &[className, font] : kept)
+        QApplication::setFont(font, className);
 }
 
 } // namespace kvarnel::platform
