@@ -2,7 +2,6 @@
 #include "ui/table_accessible.h"
 
 #include "reference/density_table.h"
-#include "ui/table_painter.h"
 #include "ui/table_picture.h"
 
 #include <algorithm>
@@ -41,7 +40,10 @@ class TableCellAccessible : public QAccessibleInterface, public QAccessibleTable
 
     QRect rect() const override
     {
-        return cellRect(m_table->table(), m_row, m_column).translated(m_table->rect().topLeft());
+        return m_table->picture()
+            ->layout()
+            .cellRect(m_row, m_column)
+            .translated(m_table->rect().topLeft());
     }
 
     QAccessible::Role role() const override

@@ -57,9 +57,9 @@ class TableAccessible : public QAccessibleWidget, public QAccessibleTableInterfa
 
     const reference::DensityTable &table() const;
     QAccessibleInterface *header(int column) const;
+    const TablePicture *picture() const;
 
   private:
-    const TablePicture *picture() const;
     std::vector<TableCellAccessible *> m_children; // owned by Qt's accessibility cache
     std::vector<QAccessible::Id> m_ids;
 };

@@ -7,6 +7,7 @@
 
 #include <QFontMetricsF>
 #include <QPainter>
+#include <QStaticText>
 
 #include <algorithm>
 #include <cmath>
@@ -156,99 +157,101 @@ ColumnLayout layColumns(const DensityTable &table)
     return columns;
 }
 
-// Centres the text between left and right (trailing blanks do not count), on the base
-// line, clipped to its column.
-void drawText(QPainter &painter, const QFont &font, const QColor &colour, std::string_view text,
-              double left, double right, int baseline, const QRect &clip)
-{
-    const QString shown = QString::fromUtf8(text);
-    QString measured = shown;
-    while (measured.endsWith(u' '))
-        measured.chop(1);
-    const double width = QFontMetricsF(font).horizontalAdvance(measured);
-    painter.save();
-    painter.setClipRect(clip);
-    painter.setFont(font);
-    painter.setPen(colour);
-    painter.drawText(QPointF(left + (right - left - width) / 2, baseline), shown);
-    painter.restore();
-}
-
 int baseline(double rowTopMm, double offsetMm)
 {
     return px(rowTopMm + offsetMm);
 }
 
-// The cell background, the bands between the rows and the two vertical rules.
-void paintCells(QPainter &painter, const RowLayout &rows, const ColumnLayout &columns, QSize size)
-{
-    painter.fillRect(QRect(QPoint(0, 0), size), silver);
-    const int indent = px(ruleIndent);
-    for (const Band &band : rows.bands) {
-        const int height = band.rule.end - band.rule.begin;
-        painter.fillRect(indent, band.rule.begin, columns.grade.end - indent, height, band.colour);
-        if (band.crossesDensity) {
-            painter.fillRect(columns.density.begin, band.rule.begin,
-                             columns.density.end - columns.density.begin, height, band.colour);
-        }
-    }
-    painter.fillRect(columns.greyRule.begin, 0, columns.greyRule.end - columns.greyRule.begin,
-                     size.height(), grey);
-    painter.fillRect(columns.whiteRule.begin, 0, columns.whiteRule.end - columns.whiteRule.begin,
-                     size.height(), white);
-}
+using Fills = std::vector<TableLayout::Fill>;
+using Texts = std::vector<TableLayout::Text>;
 
 } // namespace
 
-QSize tableSize(const DensityTable &table)
+// A text set once, with its font and place: painting it again only draws its glyphs.
+struct TableLayout::Text
 {
-    return {px(table.width), px(table.height)};
+    QStaticText text;
+    QFont font;
+    QColor colour;
+    QPointF topLeft;
+    QRect clip; // its column
+};
+
+namespace {
+
+// The cell background, the bands between the rows and the two vertical rules.
+Fills layCells(const RowLayout &rows, const ColumnLayout &columns, QSize size)
+{
+    Fills fills;
+    fills.push_back({QRect(QPoint(0, 0), size), silver});
+    const int indent = px(ruleIndent);
+    for (const Band &band : rows.bands) {
+        const int height = band.rule.end - band.rule.begin;
+        fills.push_back(
+            {QRect(indent, band.rule.begin, columns.grade.end - indent, height), band.colour});
+        if (band.crossesDensity) {
+            fills.push_back({QRect(columns.density.begin, band.rule.begin,
+                                   columns.density.end - columns.density.begin, height),
+                             band.colour});
+        }
+    }
+    fills.push_back({QRect(columns.greyRule.begin, 0, columns.greyRule.end - columns.greyRule.begin,
+                           size.height()),
+                     grey});
+    fills.push_back({QRect(columns.whiteRule.begin, 0,
+                           columns.whiteRule.end - columns.whiteRule.begin, size.height()),
+                     white});
+    return fills;
 }
 
-QRect cellRect(const DensityTable &table, int row, int column)
+// Centres the text between left and right (trailing blanks do not count), on the base
+// line, clipped to its column.
+void addText(Texts &texts, const QFont &font, const QColor &colour, std::string_view text,
+             double left, double right, int baseline, const QRect &clip)
 {
-    const RowLayout rows = layRows(table);
-    const ColumnLayout columns = layColumns(table);
-    const Span across = column == 0 ? columns.grade : columns.density;
-    Span down = rows.header;
-    if (row >= 0 && column == 1 && table.merged)
-        down = {rows.rows.front().begin, rows.rows.back().end};
-    else if (row >= 0)
-        down = rows.rows.at(static_cast<std::size_t>(row));
-    return {QPoint(across.begin, down.begin), QPoint(across.end - 1, down.end - 1)};
+    const QString shown = QString::fromUtf8(text);
+    QString measured = shown;
+    while (measured.endsWith(u' '))
+        measured.chop(1);
+    const QFontMetricsF metrics(font);
+    const double width = metrics.horizontalAdvance(measured);
+    QStaticText set(shown);
+    set.setTextFormat(Qt::PlainText);
+    set.setPerformanceHint(QStaticText::AggressiveCaching);
+    set.prepare(QTransform(), font);
+    // A static text is placed by its top-left corner, its base line an ascent below.
+    const QPointF topLeft(left + (right - left - width) / 2, baseline - metrics.ascent());
+    texts.push_back({std::move(set), font, colour, topLeft, clip});
 }
 
-void paintTable(QPainter &painter, const DensityTable &table)
+Texts layTexts(const DensityTable &table, const RowLayout &rows, const ColumnLayout &columns,
+               QSize size)
 {
-    const RowLayout rows = layRows(table);
-    const ColumnLayout columns = layColumns(table);
-    const QSize size = tableSize(table);
+    Texts texts;
     const QRect gradeColumn(columns.grade.begin, 0, columns.grade.end - columns.grade.begin,
                             size.height());
     const QRect densityColumn(columns.density.begin, 0, columns.density.end - columns.density.begin,
                               size.height());
 
-    paintCells(painter, rows, columns, size);
-
     const QFont headerFont = platform::font(Face::TimesNewRoman, headerPoints, table.header.weight);
     const int headerLine =
         baseline(0, table.header.weight == Weight::Bold ? headerBaseline : regularHeaderBaseline);
-    drawText(painter, headerFont, yellow, table.header.grade, columns.gradeTextLeft,
-             columns.gradeTextRight, headerLine, gradeColumn);
-    drawText(painter, headerFont, yellow, table.header.density, columns.densityTextLeft,
-             columns.densityTextRight, headerLine, densityColumn);
+    addText(texts, headerFont, yellow, table.header.grade, columns.gradeTextLeft,
+            columns.gradeTextRight, headerLine, gradeColumn);
+    addText(texts, headerFont, yellow, table.header.density, columns.densityTextLeft,
+            columns.densityTextRight, headerLine, densityColumn);
 
     const QFont boldGrade = platform::font(Face::TimesNewRoman, cellPoints, Weight::Bold);
     const QFont regularCell = platform::font(Face::TimesNewRoman, cellPoints, Weight::Regular);
     for (std::size_t i = 0; i < table.rows.size(); ++i) {
         const bool bold = table.weightOf(table.rows[i]) == Weight::Bold;
-        drawText(painter, bold ? boldGrade : regularCell, green, table.rows[i].grade,
-                 columns.gradeTextLeft, columns.gradeTextRight,
-                 baseline(rows.rowTops[i], bold ? boldGradeBaseline : rowBaseline), gradeColumn);
+        addText(texts, bold ? boldGrade : regularCell, green, table.rows[i].grade,
+                columns.gradeTextLeft, columns.gradeTextRight,
+                baseline(rows.rowTops[i], bold ? boldGradeBaseline : rowBaseline), gradeColumn);
         if (!table.merged) {
-            drawText(painter, regularCell, plum, table.rows[i].density, columns.densityTextLeft,
-                     columns.densityTextRight, baseline(rows.rowTops[i], rowBaseline),
-                     densityColumn);
+            addText(texts, regularCell, plum, table.rows[i].density, columns.densityTextLeft,
+                    columns.densityTextRight, baseline(rows.rowTops[i], rowBaseline),
+                    densityColumn);
         }
     }
 
@@ -259,9 +262,65 @@ void paintTable(QPainter &painter, const DensityTable &table)
         const double middle = (rows.rows.front().begin + rows.rows.back().end) / 2.0;
         const int line =
             static_cast<int>(std::lround(middle + (metrics.ascent() - metrics.descent()) / 2));
-        drawText(painter, mergedFont, plum, table.merged->text, columns.densityTextLeft,
-                 columns.densityTextRight, line, densityColumn);
+        addText(texts, mergedFont, plum, table.merged->text, columns.densityTextLeft,
+                columns.densityTextRight, line, densityColumn);
     }
+    return texts;
+}
+
+} // namespace
+
+TableLayout::TableLayout(const DensityTable &table)
+    : m_table(table), m_size(px(table.width), px(table.height))
+{
+    const RowLayout rows = layRows(table);
+    const ColumnLayout columns = layColumns(table);
+    m_fills = layCells(rows, columns, m_size);
+    m_texts = layTexts(table, rows, columns, m_size);
+}
+
+TableLayout::~TableLayout() = default;
+
+QRect TableLayout::cellRect(int row, int column) const
+{
+    const RowLayout rows = layRows(m_table);
+    const ColumnLayout columns = layColumns(m_table);
+    const Span across = column == 0 ? columns.grade : columns.density;
+    Span down = rows.header;
+    if (row >= 0 && column == 1 && m_table.merged)
+        down = {rows.rows.front().begin, rows.rows.back().end};
+    else if (row >= 0)
+        down = rows.rows.at(static_cast<std::size_t>(row));
+    return {QPoint(across.begin, down.begin), QPoint(across.end - 1, down.end - 1)};
+}
+
+void TableLayout::paint(QPainter &painter) const
+{
+    for (const Fill &fill : m_fills)
+        painter.fillRect(fill.rect, fill.colour);
+    for (const Text &text : m_texts) {
+        painter.save();
+        painter.setClipRect(text.clip);
+        painter.setFont(text.font);
+        painter.setPen(text.colour);
+        painter.drawStaticText(text.topLeft, text.text);
+        painter.restore();
+    }
+}
+
+QSize tableSize(const DensityTable &table)
+{
+    return {px(table.width), px(table.height)};
+}
+
+QRect cellRect(const DensityTable &table, int row, int column)
+{
+    return TableLayout(table).cellRect(row, column);
+}
+
+void paintTable(QPainter &painter, const DensityTable &table)
+{
+    TableLayout(table).paint(painter);
 }
 
 } // namespace kvarnel::ui

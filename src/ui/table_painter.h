@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QColor>
 #include <QRect>
+
+#include <vector>
 
 class QPainter;
 
@@ -11,14 +14,42 @@ struct DensityTable;
 
 namespace kvarnel::ui {
 
-// The drawn extent of a table in device-independent pixels, from its top-left corner.
+// A table laid out once, at physical size from its top-left corner: where every fill and
+// every text goes, each text set in its font. Painting it again only draws.
+class TableLayout
+{
+  public:
+    explicit TableLayout(const reference::DensityTable &table);
+    TableLayout(const TableLayout &) = delete;
+    TableLayout &operator=(const TableLayout &) = delete;
+    ~TableLayout();
+
+    // The drawn extent in device-independent pixels.
+    QSize size() const { return m_size; }
+
+    // Where a cell lies: row -1 is the header, column 0 the grades and 1 the densities. A
+    // merged density spans all the rows.
+    QRect cellRect(int row, int column) const;
+
+    void paint(QPainter &painter) const;
+
+    struct Fill
+    {
+        QRect rect;
+        QColor colour;
+    };
+    struct Text;
+
+  private:
+    const reference::DensityTable &m_table;
+    QSize m_size;
+    std::vector<Fill> m_fills;
+    std::vector<Text> m_texts;
+};
+
+// The same, for a table drawn once.
 QSize tableSize(const reference::DensityTable &table);
-
-// Where a cell lies in the drawn table: row -1 is the header, column 0 the grades and 1
-// the densities. A merged density spans all the rows.
 QRect cellRect(const reference::DensityTable &table, int row, int column);
-
-// Draws the table at physical size with its top-left corner at the painter's origin.
 void paintTable(QPainter &painter, const reference::DensityTable &table);
 
 } // namespace kvarnel::ui

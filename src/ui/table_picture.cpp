@@ -4,7 +4,6 @@
 #include "platform/accessibility.h"
 #include "reference/density_table.h"
 #include "ui/table_accessible.h"
-#include "ui/table_painter.h"
 
 #include <QKeyEvent>
 #include <QPainter>
@@ -14,12 +13,12 @@
 namespace kvarnel::ui {
 
 TablePicture::TablePicture(const reference::DensityTable &table, QWidget *parent)
-    : QWidget(parent), m_table(table)
+    : QWidget(parent), m_table(table), m_layout(table)
 {
     // Before anything can ask for this widget's interface and cache the default one.
     platform::provideAccessible<TablePicture, TableAccessible>();
     setObjectName(QStringLiteral("Image1"));
-    setGeometry(QRect(QPoint(0, 0), tableSize(table)));
+    setGeometry(QRect(QPoint(0, 0), m_layout.size()));
     setAccessibleName(QString::fromUtf8(table.window.caption));
     setFocusPolicy(Qt::StrongFocus);
 }
@@ -27,7 +26,7 @@ TablePicture::TablePicture(const reference::DensityTable &table, QWidget *parent
 void TablePicture::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    paintTable(painter, m_table);
+    m_layout.paint(painter);
 }
 
 void TablePicture::keyPressEvent(QKeyEvent *event)

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "ui/table_painter.h"
+
 #include <QWidget>
 
 namespace kvarnel::reference {
@@ -20,6 +22,7 @@ class TablePicture : public QWidget
     TablePicture(const reference::DensityTable &table, QWidget *parent);
 
     const reference::DensityTable &table() const { return m_table; }
+    const TableLayout &layout() const { return m_layout; }
     int currentRow() const { return m_row; }
     int currentColumn() const { return m_column; }
 
@@ -29,6 +32,7 @@ class TablePicture : public QWidget
 
   private:
     const reference::DensityTable &m_table;
+    const TableLayout m_layout; // laid out once; every paint only draws
     int m_row = 0;
     int m_column = 0;
 };
