@@ -3,6 +3,8 @@
 // Run through scripts/window-pictures, only when a change of the windows' look is meant.
 #include "window_pictures.h"
 
+#include "platform/application.h"
+
 #include <QApplication>
 #include <QDir>
 
@@ -10,7 +12,7 @@
 
 int main(int argc, char *argv[])
 {
-    QApplication application(argc, argv);
+    const auto application = kvarnel::platform::makeApplication(argc, argv);
     if (argc != 2) {
         std::fprintf(stderr, "usage: render_window_pictures DIRECTORY\n");
         return 2;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window_pictures.h"
 
+#include "platform/application.h"
+
 #include <QDir>
 #include <QTest>
 
@@ -80,5 +82,14 @@ class TestWindowPictures : public QObject
     }
 };
 
-QTEST_MAIN(TestWindowPictures)
+// The application is made as the program makes it, font set-up and all, so the pictures
+// show what the program shows.
+int main(int argc, char *argv[])
+{
+    const auto application = kvarnel::platform::makeApplication(argc, argv);
+    TestWindowPictures test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
+
 #include "test_window_pictures.moc"

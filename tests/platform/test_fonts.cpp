@@ -1,0 +1,114 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The fonts as the program sets them up before and after making the application: the
+// faces the windows ask for, the user's own font configuration still in force, and Qt's
+// own windows left in the fonts they had.
+#include "platform/application.h"
+#include "platform/fonts.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QFontInfo>
+#include <QMenu>
+#include <QMessageBox>
+#include <QTemporaryDir>
+#include <QTest>
+
+using kvarnel::platform::Face;
+
+namespace {
+
+QFont systemFont; // the application's font before the program set its own
+
+} // namespace
+
+class TestFonts : public QObject
+{
+    Q_OBJECT
+
+  private slots:
+    void facesAreInstalledOnes_data()
+    {
+        QTest::addColumn<Face>("face");
+        QTest::addColumn<QString>("installed");
+#ifdef Q_OS_WIN
+        QTest::newRow("MS Sans Serif") << Face::MsSansSerif << "MS Sans Serif";
+        QTest::newRow("Arial") << Face::Arial << "Arial";
+        QTest::newRow("Times New Roman") << Face::TimesNewRoman << "Times New Roman";
+#else
+        QTest::newRow("MS Sans Serif") << Face::MsSansSerif << "Liberation Sans";
+        QTest::newRow("Arial") << Face::Arial << "Liberation Sans";
+        QTest::newRow("Times New Roman") << Face::TimesNewRoman << "Liberation Serif";
+#endif
+    }
+
+    // Asked for first, so Qt never goes looking for a face that is not there.
+    void facesAreInstalledOnes()
+    {
+        QFETCH(Face, face);
+        QFETCH(QString, installed);
+        const QFont font = kvarnel::platform::font(face, 12);
+        QCOMPARE(font.families().value(0), installed);
+        QCOMPARE(QFontInfo(font).family(), installed);
+    }
+
+    void textBoxesAreMadeInTheDialogFont()
+    {
+        QCOMPARE(QApplication::font(), kvarnel::platform::dialogFont());
+    }
+
+    // The message box and the context menus look as they did before the program set the
+    // application's font.
+    void qtWindowsKeepTheirFonts()
+    {
+        QMessageBox box(QMessageBox::Critical, QStringLiteral("Кварнель"), QStringLiteral("…"));
+        box.ensurePolished();
+        QCOMPARE(box.font(), systemFont);
+        QMenu menu;
+        menu.ensurePolished();
+        QCOMPARE(menu.font(), systemFont);
+    }
+
+#ifndef Q_OS_WIN
+    // The configuration the program loads itself is the user's: a rule of their own
+    // (here an alias in the file FONTCONFIG_FILE names) still holds.
+    void userFontRulesHold()
+    {
+        QCOMPARE(QFontInfo(QFont(QStringLiteral("Kvarnel Test Alias"))).family(),
+                 u"Liberation Serif");
+    }
+#endif
+};
+
+int main(int argc, char *argv[])
+{
+    // A user's configuration: the system's, plus one alias.
+    QTemporaryDir directory;
+    const QString configuration = directory.filePath(QStringLiteral("fonts.conf"));
+    QFile file(configuration);
+    if (!file.open(QIODevice::WriteOnly))
+        return 1;
+    file.write(R"(<?xml version="1.0"?>
+<!DOCTYPE fontconfig SYSTEM "urn:fontconfig:fonts.dtd">
+<fontconfig>
+  <include ignore_missing="yes">/etc/fonts/fonts.conf</include>
+  <alias binding="same">
+    <family>Kvarnel Test Alias</family>
+    <prefer><family>Liberation Serif</family></prefer>
+  </alias>
+</fontconfig>
+)");
+    file.close();
+    qputenv("FONTCONFIG_FILE", QFile::encodeName(configuration));
+
+    // The system font is what a plain application gets; the program's then takes over.
+    {
+        QApplication plain(argc, argv);
+        systemFont = QApplication::font();
+    }
+    const auto application = kvarnel::platform::makeApplication(argc, argv);
+    TestFonts test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "test_fonts.moc"
