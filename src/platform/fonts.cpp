@@ -66,7 +66,7 @@ void startFontSystem()
     // Started by Qt, fontconfig loads the configuration (fonts.conf and all it includes,
     // the user's own rules among them) and then also reads every rule file it ships but
     // leaves disabled, only to describe them. Loading the same configuration here gives
-    // the same rules and fonts without that (measured: about 2 ms). Where it is not
+    // the same rules and fonts without that (measured: about 1 ms). Where it is not
     // whole, fontconfig is left to start as it would.
     FcConfig *config = FcConfigCreate();
     if (!config)
