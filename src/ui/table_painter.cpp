@@ -270,28 +270,29 @@ Texts layTexts(const DensityTable &table, const RowLayout &rows, const ColumnLay
 
 } // namespace
 
-TableLayout::TableLayout(const DensityTable &table)
-    : m_table(table), m_size(px(table.width), px(table.height))
+TableLayout::TableLayout(const DensityTable &table) : m_size(tableSize(table))
 {
     const RowLayout rows = layRows(table);
     const ColumnLayout columns = layColumns(table);
     m_fills = layCells(rows, columns, m_size);
     m_texts = layTexts(table, rows, columns, m_size);
+
+    const auto cell = [](Span across, Span down) {
+        return QRect(QPoint(across.begin, down.begin), QPoint(across.end - 1, down.end - 1));
+    };
+    const Span allRows{rows.rows.front().begin, rows.rows.back().end};
+    m_cells.push_back({cell(columns.grade, rows.header), cell(columns.density, rows.header)});
+    for (const Span &row : rows.rows) {
+        m_cells.push_back(
+            {cell(columns.grade, row), cell(columns.density, table.merged ? allRows : row)});
+    }
 }
 
 TableLayout::~TableLayout() = default;
 
 QRect TableLayout::cellRect(int row, int column) const
 {
-    const RowLayout rows = layRows(m_table);
-    const ColumnLayout columns = layColumns(m_table);
-    const Span across = column == 0 ? columns.grade : columns.density;
-    Span down = rows.header;
-    if (row >= 0 && column == 1 && m_table.merged)
-        down = {rows.rows.front().begin, rows.rows.back().end};
-    else if (row >= 0)
-        down = rows.rows.at(static_cast<std::size_t>(row));
-    return {QPoint(across.begin, down.begin), QPoint(across.end - 1, down.end - 1)};
+    return m_cells.at(static_cast<std::size_t>(row + 1)).at(static_cast<std::size_t>(column));
 }
 
 void TableLayout::paint(QPainter &painter) const
@@ -311,11 +312,6 @@ void TableLayout::paint(QPainter &painter) const
 QSize tableSize(const DensityTable &table)
 {
     return {px(table.width), px(table.height)};
-}
-
-QRect cellRect(const DensityTable &table, int row, int column)
-{
-    return TableLayout(table).cellRect(row, column);
 }
 
 void paintTable(QPainter &painter, const DensityTable &table)

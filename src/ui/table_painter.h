@@ -4,6 +4,7 @@
 #include <QColor>
 #include <QRect>
 
+#include <array>
 #include <vector>
 
 class QPainter;
@@ -41,15 +42,14 @@ class TableLayout
     struct Text;
 
   private:
-    const reference::DensityTable &m_table;
     QSize m_size;
     std::vector<Fill> m_fills;
     std::vector<Text> m_texts;
+    std::vector<std::array<QRect, 2>> m_cells; // the header's, then each row's
 };
 
 // The same, for a table drawn once.
 QSize tableSize(const reference::DensityTable &table);
-QRect cellRect(const reference::DensityTable &table, int row, int column);
 void paintTable(QPainter &painter, const reference::DensityTable &table);
 
 } // namespace kvarnel::ui

@@ -32,36 +32,34 @@ void TablePicture::paintEvent(QPaintEvent *)
 void TablePicture::keyPressEvent(QKeyEvent *event)
 {
     const int lastRow = static_cast<int>(m_table.rows.size()) - 1;
-    int row = m_row;
-    int column = m_column;
     switch (event->key()) {
     case Qt::Key_Up:
-        row = std::max(row - 1, 0);
+        m_row = std::max(m_row - 1, 0);
         break;
     case Qt::Key_Down:
-        row = std::min(row + 1, lastRow);
+        m_row = std::min(m_row + 1, lastRow);
         break;
     case Qt::Key_Left:
-        column = 0;
+        m_column = 0;
         break;
     case Qt::Key_Right:
-        column = 1;
+        m_column = 1;
         break;
     case Qt::Key_Home:
-        row = 0;
+        m_row = 0;
         break;
     case Qt::Key_End:
-        row = lastRow;
+        m_row = lastRow;
         break;
     default:
         QWidget::keyPressEvent(event);
         return;
     }
-    m_row = row;
-    m_column = column;
+    if (!QAccessible::isActive())
+        return; // nobody follows the current cell
     auto *table = static_cast<TableAccessible *>(QAccessible::queryAccessibleInterface(this));
     QAccessibleEvent focus(this, QAccessible::Focus);
-    focus.setChild(table->indexOfChild(table->cellAt(row, column)));
+    focus.setChild(table->indexOfChild(table->focusChild()));
     QAccessible::updateAccessibility(&focus);
 }
 
