@@ -6,6 +6,8 @@
 #include <QAccessibleWidget>
 #include <QFontMetricsF>
 
+#include <algorithm>
+
 namespace kvarnel::ui {
 namespace {
 
@@ -28,7 +30,13 @@ class ResultAccessible : public QAccessibleWidget, public QAccessibleTextInterfa
     // there is no caret.
     QString text(int startOffset, int endOffset) const override
     {
-        return shown().mid(startOffset, endOffset - startOffset);
+        // Any two ints may come from outside; within the text they cannot overflow.
+        const QString whole = shown();
+        const auto within = [&whole](int offset) {
+            return std::clamp(offset, 0, static_cast<int>(whole.size()));
+        };
+        const int start = within(startOffset);
+        return whole.mid(start, std::max(within(endOffset) - start, 0));
     }
     int characterCount() const override { return static_cast<int>(shown().size()); }
     void selection(int, int *startOffset, int *endOffset) const override
