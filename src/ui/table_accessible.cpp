@@ -11,19 +11,21 @@ namespace kvarnel::ui {
 namespace {
 
 constexpr int headerRow = -1;
+constexpr int columns = 2;
 
 } // namespace
 
-// A header (row -1) or a data cell of the table.
+// A header (row -1), a cell of the table, or the cell that is nowhere (column -1): no
+// text, no place, no extent.
 class TableCellAccessible : public QAccessibleInterface, public QAccessibleTableCellInterface
 {
   public:
-    TableCellAccessible(TableAccessible *table, int row, int column, QString text)
-        : m_table(table), m_row(row), m_column(column), m_text(std::move(text))
+    TableCellAccessible(TableAccessible *table, int row, int column, QString text, int rowSpan)
+        : m_table(table), m_row(row), m_column(column), m_text(std::move(text)), m_rowSpan(rowSpan)
     {
     }
 
-    bool isValid() const override { return m_table->isValid(); }
+    bool isValid() const override { return !isNowhere() && m_table->isValid(); }
     QObject *object() const override { return nullptr; }
     QWindow *window() const override { return m_table->window(); }
     QAccessibleInterface *parent() const override { return m_table; }
@@ -40,6 +42,8 @@ class TableCellAccessible : public QAccessibleInterface, public QAccessibleTable
 
     QRect rect() const override
     {
+        if (isNowhere())
+            return {};
         return m_table->picture()
             ->layout()
             .cellRect(m_row, m_column)
@@ -48,14 +52,21 @@ class TableCellAccessible : public QAccessibleInterface, public QAccessibleTable
 
     QAccessible::Role role() const override
     {
-        return m_row == headerRow ? QAccessible::ColumnHeader : QAccessible::Cell;
+        if (isNowhere())
+            return QAccessible::NoRole;
+        return isHeader() ? QAccessible::ColumnHeader : QAccessible::Cell;
     }
 
     QAccessible::State state() const override
     {
-        QAccessible::State state = m_table->state();
+        QAccessible::State state;
+        if (isNowhere()) {
+            state.invalid = true;
+            return state;
+        }
+        state = m_table->state();
         state.focused = state.focused && m_table->focusChild() == this;
-        state.focusable = m_row != headerRow;
+        state.focusable = !isHeader();
         state.selectable = false;
         state.readOnly = true;
         return state;
@@ -64,7 +75,7 @@ class TableCellAccessible : public QAccessibleInterface, public QAccessibleTable
     void *interface_cast(QAccessible::InterfaceType type) override
     {
         // A header is not a cell of the table's rows, just as the bridge expects.
-        if (type == QAccessible::TableCellInterface && m_row != headerRow)
+        if (type == QAccessible::TableCellInterface && !isHeader())
             return static_cast<QAccessibleTableCellInterface *>(this);
         return nullptr;
     }
@@ -72,45 +83,46 @@ class TableCellAccessible : public QAccessibleInterface, public QAccessibleTable
     bool isSelected() const override { return false; }
     QList<QAccessibleInterface *> columnHeaderCells() const override
     {
+        if (isNowhere())
+            return {};
         return {m_table->header(m_column)};
     }
     QList<QAccessibleInterface *> rowHeaderCells() const override { return {}; }
     int columnIndex() const override { return m_column; }
     int rowIndex() const override { return m_row; }
-    int columnExtent() const override { return 1; }
-    int rowExtent() const override
-    {
-        const bool merged = m_column == 1 && m_table->table().merged;
-        return merged ? static_cast<int>(m_table->table().rows.size()) : 1;
-    }
+    int columnExtent() const override { return isNowhere() ? 0 : 1; }
+    int rowExtent() const override { return m_rowSpan; }
     QAccessibleInterface *table() const override { return m_table; }
 
   private:
+    bool isNowhere() const { return m_column < 0; }
+    bool isHeader() const { return m_row == headerRow && !isNowhere(); }
+
     TableAccessible *m_table;
     int m_row;
     int m_column;
     QString m_text;
+    int m_rowSpan;
 };
 
 TableAccessible::TableAccessible(TablePicture *picture)
     : QAccessibleWidget(picture, QAccessible::Table)
 {
     const reference::DensityTable &table = picture->table();
-    const auto add = [this](int row, int column, std::string_view text) {
-        auto *cell = new TableCellAccessible(this, row, column, QString::fromUtf8(text));
-        m_ids.push_back(QAccessible::registerAccessibleInterface(cell));
-        m_children.push_back(cell);
-    };
-    add(headerRow, 0, table.header.grade);
-    add(headerRow, 1, table.header.density);
-    for (std::size_t i = 0; i < table.rows.size(); ++i) {
-        const int row = static_cast<int>(i);
-        add(row, 0, table.rows[i].grade);
-        if (!table.merged)
-            add(row, 1, table.rows[i].density);
-        else if (i == 0)
-            add(row, 1, table.merged->text);
+    const int rows = static_cast<int>(table.rows.size());
+    const auto text = [](std::string_view utf8) { return QString::fromUtf8(utf8); };
+    for (int row = 0; row < rows; ++row) {
+        const reference::GradeRow &grade = table.rows[static_cast<std::size_t>(row)];
+        add(new TableCellAccessible(this, row, 0, text(grade.grade), 1));
+        if (table.merged)
+            add(new TableCellAccessible(this, row, 1, text(table.merged->text), rows));
+        else
+            add(new TableCellAccessible(this, row, 1, text(grade.density), 1));
     }
+    add(new TableCellAccessible(this, headerRow, 0, text(table.header.grade), 1));
+    add(new TableCellAccessible(this, headerRow, 1, text(table.header.density), 1));
+    m_nowhere = new TableCellAccessible(this, headerRow, -1, {}, 0);
+    m_ids.push_back(QAccessible::registerAccessibleInterface(m_nowhere));
 }
 
 TableAccessible::~TableAccessible()
@@ -118,6 +130,12 @@ TableAccessible::~TableAccessible()
     // By their ids: when the program ends, Qt may have deleted the cells already.
     for (QAccessible::Id id : m_ids)
         QAccessible::deleteAccessibleInterface(id);
+}
+
+void TableAccessible::add(TableCellAccessible *cell)
+{
+    m_ids.push_back(QAccessible::registerAccessibleInterface(cell));
+    m_children.push_back(cell);
 }
 
 void *TableAccessible::interface_cast(QAccessible::InterfaceType type)
@@ -147,11 +165,10 @@ int TableAccessible::indexOfChild(const QAccessibleInterface *child) const
 
 QAccessibleInterface *TableAccessible::childAt(int x, int y) const
 {
-    for (TableCellAccessible *cell : m_children) {
-        if (cell->rect().contains(x, y))
-            return cell;
-    }
-    return nullptr;
+    const auto found = std::find_if(m_children.begin(), m_children.end(), [x, y](const auto *cell) {
+        return cell->rect().contains(x, y);
+    });
+    return found == m_children.end() ? nullptr : *found;
 }
 
 QAccessibleInterface *TableAccessible::focusChild() const
@@ -161,16 +178,9 @@ QAccessibleInterface *TableAccessible::focusChild() const
 
 QAccessibleInterface *TableAccessible::cellAt(int row, int column) const
 {
-    if (row < 0 || row >= rowCount() || column < 0 || column >= columnCount())
-        return nullptr;
-    if (column == 1 && table().merged)
-        row = 0;
-    for (TableCellAccessible *cell : m_children) {
-        if (cell->role() == QAccessible::Cell && cell->rowIndex() == row &&
-            cell->columnIndex() == column)
-            return cell;
-    }
-    return nullptr;
+    if (row < 0 || row >= rowCount() || column < 0 || column >= columns)
+        return m_nowhere;
+    return m_children[static_cast<std::size_t>(row * columns + column)];
 }
 
 int TableAccessible::rowCount() const
@@ -180,7 +190,7 @@ int TableAccessible::rowCount() const
 
 int TableAccessible::columnCount() const
 {
-    return 2;
+    return columns;
 }
 
 QString TableAccessible::columnDescription(int column) const
@@ -201,7 +211,9 @@ const TablePicture *TableAccessible::picture() const
 
 QAccessibleInterface *TableAccessible::header(int column) const
 {
-    return column == 0 || column == 1 ? m_children[static_cast<std::size_t>(column)] : nullptr;
+    if (column < 0 || column >= columns)
+        return nullptr;
+    return m_children[static_cast<std::size_t>(rowCount() * columns + column)];
 }
 
 } // namespace kvarnel::ui

@@ -14,9 +14,14 @@ namespace kvarnel::ui {
 class TableCellAccessible;
 class TablePicture;
 
-// A drawn density table as screen readers read it: a table named after its window, with
-// the two column headers, one row per grade, and a merged density as one cell that spans
-// every row. Cell by cell it reads "Л63", "8800 кг/м3".
+// A drawn density table as screen readers read it: a table named after its window, two
+// cells to a row, and the two column headers. Cell by cell it reads "Л63", "8800 кг/м3".
+// A merged density is a cell in every row, spanning all the rows, so that moving up and
+// down the density column moves from grade to grade.
+//
+// Qt's AT-SPI bridge takes child i for the cell at row i / 2, column i % 2, and uses
+// whatever cellAt() returns without looking: so the cells come first, row by row, then the
+// headers, and a place outside the table is answered with a cell that is nowhere.
 class TableAccessible : public QAccessibleWidget, public QAccessibleTableInterface
 {
   public:
@@ -25,7 +30,6 @@ class TableAccessible : public QAccessibleWidget, public QAccessibleTableInterfa
 
     void *interface_cast(QAccessible::InterfaceType type) override;
 
-    // The headers first, then the cells row by row, as Qt's AT-SPI bridge counts them.
     QAccessibleInterface *child(int index) const override;
     int childCount() const override;
     int indexOfChild(const QAccessibleInterface *child) const override;
@@ -60,7 +64,10 @@ class TableAccessible : public QAccessibleWidget, public QAccessibleTableInterfa
     const TablePicture *picture() const;
 
   private:
+    void add(TableCellAccessible *cell);
+
     std::vector<TableCellAccessible *> m_children; // owned by Qt's accessibility cache
+    TableCellAccessible *m_nowhere = nullptr;      // the answer for a place outside
     std::vector<QAccessible::Id> m_ids;
 };
 

@@ -280,12 +280,9 @@ TableLayout::TableLayout(const DensityTable &table) : m_size(tableSize(table))
     const auto cell = [](Span across, Span down) {
         return QRect(QPoint(across.begin, down.begin), QPoint(across.end - 1, down.end - 1));
     };
-    const Span allRows{rows.rows.front().begin, rows.rows.back().end};
     m_cells.push_back({cell(columns.grade, rows.header), cell(columns.density, rows.header)});
-    for (const Span &row : rows.rows) {
-        m_cells.push_back(
-            {cell(columns.grade, row), cell(columns.density, table.merged ? allRows : row)});
-    }
+    for (const Span &row : rows.rows)
+        m_cells.push_back({cell(columns.grade, row), cell(columns.density, row)});
 }
 
 TableLayout::~TableLayout() = default;

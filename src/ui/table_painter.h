@@ -29,7 +29,7 @@ class TableLayout
     QSize size() const { return m_size; }
 
     // Where a cell lies: row -1 is the header, column 0 the grades and 1 the densities. A
-    // merged density spans all the rows.
+    // merged density is found beside each grade, in that grade's row.
     QRect cellRect(int row, int column) const;
 
     void paint(QPainter &painter) const;

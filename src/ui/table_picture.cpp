@@ -19,7 +19,6 @@ TablePicture::TablePicture(const reference::DensityTable &table, QWidget *parent
     platform::provideAccessible<TablePicture, TableAccessible>();
     setObjectName(QStringLiteral("Image1"));
     setGeometry(QRect(QPoint(0, 0), m_layout.size()));
-    setAccessibleName(QString::fromUtf8(table.window.caption));
     setFocusPolicy(Qt::StrongFocus);
 }
 
@@ -55,7 +54,19 @@ void TablePicture::keyPressEvent(QKeyEvent *event)
         QWidget::keyPressEvent(event);
         return;
     }
-    if (!QAccessible::isActive())
+    reportCurrentCell();
+}
+
+void TablePicture::focusInEvent(QFocusEvent *event)
+{
+    QWidget::focusInEvent(event);
+    // Qt reports the table as focused once this returns; the current cell comes after it.
+    QMetaObject::invokeMethod(this, &TablePicture::reportCurrentCell, Qt::QueuedConnection);
+}
+
+void TablePicture::reportCurrentCell()
+{
+    if (!hasFocus() || !QAccessible::isActive())
         return; // nobody follows the current cell
     auto *table = static_cast<TableAccessible *>(QAccessible::queryAccessibleInterface(this));
     QAccessibleEvent focus(this, QAccessible::Focus);

@@ -12,8 +12,9 @@ struct DensityTable;
 namespace kvarnel::ui {
 
 // A reference window's only control: the drawn table. It takes the focus, which changes
-// nothing on screen, so that a screen reader presents the table as its window opens; the
-// arrow keys, Home and End then move a current cell that only a screen reader follows.
+// nothing on screen, so that a screen reader presents the table and its current cell as
+// the window opens; the arrow keys, Home and End then move the current cell, which only a
+// screen reader follows.
 class TablePicture : public QWidget
 {
     Q_OBJECT
@@ -29,8 +30,11 @@ class TablePicture : public QWidget
   protected:
     void paintEvent(QPaintEvent *) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
 
   private:
+    void reportCurrentCell();
+
     const reference::DensityTable &m_table;
     const TableLayout m_layout; // laid out once; every paint only draws
     int m_row = 0;
