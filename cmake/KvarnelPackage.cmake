@@ -18,8 +18,6 @@ if(WIN32)
 endif()
 
 install(TARGETS kvarnel RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-# Software centres know the program by its AppStream id, which names its desktop entry.
-set(KVARNEL_APP_ID invalid.kvarnel.kvarnel)
 install(FILES ${PROJECT_SOURCE_DIR}/data/${KVARNEL_APP_ID}.desktop
     DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${PROJECT_SOURCE_DIR}/data/${KVARNEL_APP_ID}.metainfo.xml

@@ -40,7 +40,7 @@ void Program::start()
 {
     QApplication::setApplicationName(QStringLiteral("kvarnel"));
     QApplication::setApplicationVersion(QStringLiteral(KVARNEL_VERSION));
-    QApplication::setDesktopFileName(QStringLiteral("invalid.kvarnel.kvarnel"));
+    QApplication::setDesktopFileName(QStringLiteral(KVARNEL_APP_ID));
     QApplication::setWindowIcon(applicationIcon());
     m_main.show([this] {
         auto *window = new ui::MainWindow;

@@ -5,6 +5,7 @@
 #include "ui/reference_window.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QPointer>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -56,6 +57,9 @@ class TestProgram : public QObject
         QCOMPARE(visibleWindows(), 1);
         QCOMPARE(m_program->mainWindow()->windowIcon().availableSizes().size(), 5); // 16 to 64 px
         QCOMPARE(QApplication::applicationVersion(), u"1.0.0.0");
+        // The desktop entry installed beside the program is the one it names as its own.
+        QVERIFY(QFileInfo::exists(
+            QStringLiteral(KVARNEL_DATA_DIR "/%1.desktop").arg(QApplication::desktopFileName())));
         QVERIFY(!m_program->catalogue());
         for (int i = 0; i < 8; ++i)
             QVERIFY(!m_program->reference(i));
@@ -135,20 +139,24 @@ class TestProgram : public QObject
         QVERIFY(!titanium->isMinimized());
     }
 
-    // The application's event loop runs until the last window closes, whichever it is.
+    // The application's event loop runs until the last window closes, whichever it is; each
+    // window lives until its own turn, for none owns another.
     void programEndsWithItsLastWindow()
     {
         m_program->showCatalogue();
         m_program->showReference(7);
-        bool lastOneClosed = false;
-        QTimer::singleShot(0, m_program->mainWindow(), &QWidget::close);
-        QTimer::singleShot(50, m_program->catalogue(), &QWidget::close);
-        QTimer::singleShot(100, m_program->reference(7), [this, &lastOneClosed] {
-            lastOneClosed = true;
-            m_program->reference(7)->close();
-        });
+        int closed = 0;
+        int delay = 0;
+        for (QWidget *window : {static_cast<QWidget *>(m_program->mainWindow()),
+                                static_cast<QWidget *>(m_program->catalogue()),
+                                static_cast<QWidget *>(m_program->reference(7))}) {
+            QTimer::singleShot(delay += 50, window, [window, &closed] {
+                ++closed;
+                window->close();
+            });
+        }
         QCOMPARE(runEventLoop(), 0);
-        QVERIFY(lastOneClosed);
+        QCOMPARE(closed, 3);
     }
 
     void exitEndsAtOnceWithStatusZero()

@@ -19,6 +19,7 @@ using kvarnel::platform::Face;
 namespace {
 
 QFont systemFont; // the application's font before the program set its own
+bool ownHandlerRestored = false;
 
 } // namespace
 
@@ -62,6 +63,12 @@ class TestFonts : public QObject
     void textBoxesAreMadeInTheDialogFont()
     {
         QCOMPARE(QApplication::font(), kvarnel::platform::dialogFont());
+    }
+
+    // Messages go where they went before, once the application is made.
+    void ownMessageHandlerRestored()
+    {
+        QVERIFY(ownHandlerRestored);
     }
 
     // The message box and the context menus look as they did before the program set the
@@ -113,7 +120,10 @@ int main(int argc, char *argv[])
         QApplication plain(argc, argv);
         systemFont = QApplication::font();
     }
+    const QtMessageHandler own = [](QtMsgType, const QMessageLogContext &, const QString &) {};
+    qInstallMessageHandler(own);
     const auto application = kvarnel::platform::makeApplication(argc, argv);
+    ownHandlerRestored = qInstallMessageHandler(nullptr) == own;
     TestFonts test;
     QTEST_SET_MAIN_SOURCE_PATH
     return QTest::qExec(&test, argc, argv);
