@@ -21,8 +21,8 @@ Program::~Program() = default;
 namespace {
 
 // The icon's bitmaps are compiled in (scripts/icons renders them from the SVG): loading
-// image files at start would pull in Qt's image and icon plugins, a sixth of the time it
-// takes to show the first window.
+// image files at start would pull in Qt's image and icon plugins, which slows the first
+// window down.
 QIcon applicationIcon()
 {
     QIcon icon;
