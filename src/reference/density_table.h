@@ -39,6 +39,7 @@ struct MergedDensity
 struct DensityTable
 {
     platform::WindowFrame window;
+    std::string_view button; // the catalogue's button that opens it: exact, blanks included
     Header header;
     std::span<const GradeRow> rows;
     Weight gradeWeight; // the rule for the grade column

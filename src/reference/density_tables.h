@@ -79,11 +79,13 @@ inline constexpr Header gradeHeader{"МАРКА", "ПЛОТНОСТЬ", Weight::
 } // namespace tables
 // clang-format on
 
-// Client sizes in twips; column widths and overall extents in millimetres.
+// In the catalogue's order. Client sizes in twips; column widths and overall extents in
+// millimetres.
 // clang-format off
 inline constexpr auto densityTables = std::to_array<DensityTable>({
     {
         .window = {"Form3", "Сталь обыкновенного качества", Border::Fixed, {4005, 6090}},
+        .button = "Сталь обыкновенного качества  ГОСТ 380-94",
         .header = {"СТАЛЬ", "ПЛОТНОСТЬ", Weight::Regular},
         .rows = tables::ordinarySteelRows,
         .gradeWeight = Weight::Regular,
@@ -96,6 +98,7 @@ inline constexpr auto densityTables = std::to_array<DensityTable>({
     {
         .window = {"Form4", "Стали коррозионно-стойкие и жаропрочные", Border::Fixed,
                    {5430, 7455}},
+        .button = "Стали коррозионно-стойкие и жаропрочные ГОСТ 5632-72",
         .header = tables::steelHeader,
         .rows = tables::stainlessSteelRows,
         .gradeWeight = Weight::Bold,
@@ -107,6 +110,7 @@ inline constexpr auto densityTables = std::to_array<DensityTable>({
     },
     {
         .window = {"Form5", "Чугуны серые", Border::Fixed, {3975, 2745}},
+        .button = "Чугуны серые ГОСТ 1412-85",
         .header = tables::gradeHeader,
         .rows = tables::greyCastIronRows,
         .gradeWeight = Weight::Bold,
@@ -118,6 +122,7 @@ inline constexpr auto densityTables = std::to_array<DensityTable>({
     },
     {
         .window = {"Form6", "Латунь", Border::Sizable, {3960, 4380}},
+        .button = "Латунь ГОСТ 15527-70",
         .header = tables::gradeHeader,
         .rows = tables::brassRows,
         .gradeWeight = Weight::Bold,
@@ -129,6 +134,7 @@ inline constexpr auto densityTables = std::to_array<DensityTable>({
     },
     {
         .window = {"Form7", "Медь", Border::Fixed, {4155, 1995}},
+        .button = "Медь ГОСТ 859-2001",
         .header = tables::gradeHeader,
         .rows = tables::copperRows,
         .gradeWeight = Weight::Bold,
@@ -141,6 +147,7 @@ inline constexpr auto densityTables = std::to_array<DensityTable>({
     {
         .window = {"Form8", "Сплавы алюминиевые деформируемые", Border::Fixed,
                    {4275, 6075}},
+        .button = "Сплавы алюминиевые деформируемые ГОСТ 4784-97",
         .header = tables::gradeHeader,
         .rows = tables::aluminiumAlloyRows,
         .gradeWeight = Weight::Bold,
@@ -152,6 +159,7 @@ inline constexpr auto densityTables = std::to_array<DensityTable>({
     },
     {
         .window = {"Form9", "Титан и сплавы титановые", Border::Sizable, {4335, 4080}},
+        .button = "Титан и сплавы титановые ГОСТ 19807-91",
         .header = tables::gradeHeader,
         .rows = tables::titaniumRows,
         .gradeWeight = Weight::Bold,
@@ -163,6 +171,7 @@ inline constexpr auto densityTables = std::to_array<DensityTable>({
     },
     {
         .window = {"Form10", "Винипласты", Border::Sizable, {5190, 705}},
+        .button = "Винипласты ТУ 6-01-737-72",
         .header = tables::gradeHeader,
         .rows = tables::vinylPlasticRows,
         .gradeWeight = Weight::Bold,

@@ -8,40 +8,64 @@
 
 #include <QPushButton>
 
+#include <string>
+#include <vector>
+
 namespace kvarnel::ui {
 namespace {
 
-constexpr platform::WindowFrame frame{
-    "Form2", "Плотность материалов", platform::Border::Fixed, {4935, 4005}};
+using reference::densityTables;
 
-// In tab order; button n opens reference table n - 1. Twips: left, top, width, height.
-// clang-format off
-constexpr Control controls[] = {
-    {ControlKind::Button, "Command1", "Сталь обыкновенного качества  ГОСТ 380-94", {120, 120, 4695, 375}},
-    {ControlKind::Button, "Command2", "Стали коррозионно-стойкие и жаропрочные ГОСТ 5632-72", {120, 600, 4695, 375}},
-    {ControlKind::Button, "Command3", "Чугуны серые ГОСТ 1412-85", {120, 1080, 4695, 375}},
-    {ControlKind::Button, "Command4", "Латунь ГОСТ 15527-70", {120, 1560, 4695, 375}},
-    {ControlKind::Button, "Command5", "Медь ГОСТ 859-2001", {120, 2040, 4695, 375}},
-    {ControlKind::Button, "Command6", "Сплавы алюминиевые деформируемые ГОСТ 4784-97", {120, 2520, 4695, 375}},
-    {ControlKind::Button, "Command7", "Титан и сплавы титановые ГОСТ 19807-91", {120, 3000, 4695, 375}},
-    {ControlKind::Button, "Command8", "Винипласты ТУ 6-01-737-72", {120, 3480, 4695, 375}},
-};
-// clang-format on
-static_assert(std::size(controls) == reference::densityTables.size(), "one button per table");
+// Twips: the buttons' column, one every 480 from the top, and the margin under the last.
+constexpr platform::TwipRect firstButton{120, 120, 4695, 375};
+constexpr int buttonPitch = 480;
+constexpr int bottomMargin = 150;
+constexpr int clientWidth = 4935;
+constexpr int lastButtonTop =
+    firstButton.top + buttonPitch * (static_cast<int>(densityTables.size()) - 1);
 
 } // namespace
+
+const platform::WindowFrame CatalogueWindow::frame{
+    "Form2",
+    "Плотность материалов",
+    platform::Border::Fixed,
+    {clientWidth, lastButtonTop + firstButton.height + bottomMargin},
+};
+
+QString CatalogueWindow::buttonName(int index)
+{
+    return QStringLiteral("Command%1").arg(index + 1);
+}
+
+platform::TwipRect CatalogueWindow::buttonRect(int index)
+{
+    platform::TwipRect rect = firstButton;
+    rect.top += buttonPitch * index;
+    return rect;
+}
 
 CatalogueWindow::CatalogueWindow(QWidget *parent) : QWidget(parent)
 {
     platform::applyFrame(this, frame);
     setFont(platform::dialogFont());
-    buildControls(this, controls);
 
-    for (int index = 0; index < static_cast<int>(std::size(controls)); ++index) {
-        auto *button = control<QPushButton>(this, controls[index].name);
+    std::vector<std::string> names; // the controls name them while they are built
+    std::vector<Control> buttons;
+    names.reserve(densityTables.size());
+    for (int index = 0; index < static_cast<int>(densityTables.size()); ++index) {
+        names.push_back(buttonName(index).toStdString());
+        buttons.push_back({ControlKind::Button, names.back().c_str(),
+                           densityTables[static_cast<std::size_t>(index)].button,
+                           buttonRect(index)});
+    }
+    buildControls(this, buttons);
+
+    for (int index = 0; index < static_cast<int>(buttons.size()); ++index) {
+        auto *button = control<QPushButton>(this, buttons[static_cast<std::size_t>(index)].name);
         connect(button, &QPushButton::clicked, this, [this, index] { emit tableRequested(index); });
     }
-    control<QPushButton>(this, controls[0].name)->setFocus();
+    control<QPushButton>(this, buttons.front().name)->setFocus();
 }
 
 } // namespace kvarnel::ui

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <algorithm>
 #include <limits>
 
 namespace kvarnel::ui {
@@ -16,7 +17,8 @@ namespace {
 
 QWidget *createControl(const Control &control, QWidget *form)
 {
-    const QString text = QString::fromUtf8(control.text);
+    const QString text =
+        QString::fromUtf8(control.text.data(), static_cast<qsizetype>(control.text.size()));
     const QFont font =
         control.font ? platform::font(control.font->face, control.font->points) : form->font();
     QWidget *widget = nullptr;
@@ -55,6 +57,13 @@ QWidget *createControl(const Control &control, QWidget *form)
 }
 
 } // namespace
+
+const Control *find(std::span<const Control> controls, std::string_view name)
+{
+    const auto found = std::ranges::find(controls, name,
+                                         [](const Control &c) { return std::string_view(c.name); });
+    return found == controls.end() ? nullptr : &*found;
+}
 
 void buildControls(QWidget *form, std::span<const Control> controls)
 {

@@ -8,6 +8,7 @@
 
 #include <optional>
 #include <span>
+#include <string_view>
 
 namespace kvarnel::ui {
 
@@ -30,8 +31,8 @@ struct ControlFont
 struct Control
 {
     ControlKind kind;
-    const char *name; // becomes the objectName
-    const char *text; // UTF-8, shown exactly, blanks included
+    const char *name;      // becomes the objectName
+    std::string_view text; // UTF-8, shown exactly, blanks included
     platform::TwipRect rect;
     const char *buddy = nullptr; // a caption's control, which screen readers know by it
     std::optional<ControlFont> font = std::nullopt;
@@ -39,6 +40,9 @@ struct Control
 
 // Creates the controls as children of `form`, in the order given.
 void buildControls(QWidget *form, std::span<const Control> controls);
+
+// The one of `controls` with this name, or null.
+const Control *find(std::span<const Control> controls, std::string_view name);
 
 // The control of `form` with this name.
 template<typename T> T *control(const QWidget *form, const char *name)

@@ -24,27 +24,27 @@ namespace {
 
 using platform::Face;
 
-constexpr platform::WindowFrame frame{"Form1", "Кварнель", platform::Border::Fixed, {3855, 4455}};
+using W = MainWindow;
 
 // In tab order. Left, top, width, height in twips; then the control a caption names, and
 // the control's own font.
 // clang-format off
-constexpr Control controls[] = {
-    {ControlKind::Label, "Label1", "Наружный диаметр трубы (мм)", {120, 240, 2415, 255}, "Text1"},
-    {ControlKind::Label, "Label2", "Толщина стенки трубы (мм)", {120, 600, 2415, 255}, "Text2"},
-    {ControlKind::Label, "Label3", "Плотность материала (кг/м3)", {120, 960, 2415, 255}, "Text3"},
-    {ControlKind::Button, "Command1", "ПЛОТНОСТЬ МАТЕРИАЛОВ", {120, 1320, 3615, 375}},
-    {ControlKind::Label, "Label4", "Сечение трубы (мм2) =", {120, 1920, 1815, 255}, "Label6"},
-    {ControlKind::Label, "Label5", "Масса  трубы  (кг/м) =", {120, 2400, 1815, 255}, "Label7"},
-    {ControlKind::TextBox, "Text1", "", {2640, 120, 1095, 285}},
-    {ControlKind::TextBox, "Text2", "", {2640, 480, 1095, 285}},
-    {ControlKind::TextBox, "Text3", "", {2640, 840, 1095, 285}},
-    {ControlKind::Result, "Label6", "", {2040, 1920, 1695, 255}, nullptr, ControlFont{Face::MsSansSerif, 9.75}},
-    {ControlKind::Result, "Label7", "", {2040, 2280, 1695, 375}, nullptr, ControlFont{Face::Arial, 15.75}},
-    {ControlKind::Button, "Command2", "РАСЧЕТ", {120, 2760, 3615, 375}},
-    {ControlKind::Button, "Command3", "ОЧИСТИТЬ", {120, 3240, 3615, 375}},
-    {ControlKind::Button, "Command4", "ВЫХОД", {120, 3720, 3615, 375}},
-    {ControlKind::Label, "Label8", "Vemra", {3240, 4200, 375, 255}},
+constexpr Control table[] = {
+    {ControlKind::Label, "Label1", "Наружный диаметр трубы (мм)", {120, 240, 2415, 255}, W::diameterBox},
+    {ControlKind::Label, "Label2", "Толщина стенки трубы (мм)", {120, 600, 2415, 255}, W::wallBox},
+    {ControlKind::Label, "Label3", "Плотность материала (кг/м3)", {120, 960, 2415, 255}, W::densityBox},
+    {ControlKind::Button, W::densityButton, "ПЛОТНОСТЬ МАТЕРИАЛОВ", {120, 1320, 3615, 375}},
+    {ControlKind::Label, W::areaCaption, "Сечение трубы (мм2) =", {120, 1920, 1815, 255}, W::areaResult},
+    {ControlKind::Label, W::massCaption, "Масса  трубы  (кг/м) =", {120, 2400, 1815, 255}, W::massResult},
+    {ControlKind::TextBox, W::diameterBox, "", {2640, 120, 1095, 285}},
+    {ControlKind::TextBox, W::wallBox, "", {2640, 480, 1095, 285}},
+    {ControlKind::TextBox, W::densityBox, "", {2640, 840, 1095, 285}},
+    {ControlKind::Result, W::areaResult, "", {2040, 1920, 1695, 255}, nullptr, ControlFont{Face::MsSansSerif, 9.75}},
+    {ControlKind::Result, W::massResult, "", {2040, 2280, 1695, 375}, nullptr, ControlFont{Face::Arial, 15.75}},
+    {ControlKind::Button, W::calculateButton, "РАСЧЕТ", {120, 2760, 3615, 375}},
+    {ControlKind::Button, W::clearButton, "ОЧИСТИТЬ", {120, 3240, 3615, 375}},
+    {ControlKind::Button, W::exitButton, "ВЫХОД", {120, 3720, 3615, 375}},
+    {ControlKind::Label, W::signature, "Vemra", {3240, 4200, 375, 255}},
 };
 // clang-format on
 
@@ -55,36 +55,45 @@ double readNumber(const QLineEdit *box)
 
 } // namespace
 
+const platform::WindowFrame MainWindow::frame{
+    "Form1", "Кварнель", platform::Border::Fixed, {3855, 4455}};
+
+std::span<const Control> MainWindow::controls()
+{
+    return table;
+}
+
 MainWindow::MainWindow(QWidget *parent) : QWidget(parent)
 {
     platform::applyFrame(this, frame);
     setFont(platform::dialogFont());
-    buildControls(this, controls);
+    buildControls(this, table);
 
-    m_diameter = control<QLineEdit>(this, "Text1");
-    m_wall = control<QLineEdit>(this, "Text2");
-    m_density = control<QLineEdit>(this, "Text3");
-    m_area = control<FittingLabel>(this, "Label6");
-    m_mass = control<FittingLabel>(this, "Label7");
+    m_diameter = control<QLineEdit>(this, diameterBox);
+    m_wall = control<QLineEdit>(this, wallBox);
+    m_density = control<QLineEdit>(this, densityBox);
+    m_area = control<FittingLabel>(this, areaResult);
+    m_mass = control<FittingLabel>(this, massResult);
 
     // The signature may be wider in the substitute face than in the original; it grows
     // to the right, never past the window's edge.
-    auto *signature = control<QLabel>(this, "Label8");
+    auto *signatureLabel = control<QLabel>(this, signature);
     const int needed = static_cast<int>(
-        std::ceil(QFontMetricsF(signature->font()).horizontalAdvance(signature->text())));
-    signature->resize(std::clamp(needed, signature->width(), width() - signature->x()),
-                      signature->height());
+        std::ceil(QFontMetricsF(signatureLabel->font()).horizontalAdvance(signatureLabel->text())));
+    signatureLabel->resize(
+        std::clamp(needed, signatureLabel->width(), width() - signatureLabel->x()),
+        signatureLabel->height());
 
-    connect(control<QPushButton>(this, "Command1"), &QPushButton::clicked, this,
+    connect(control<QPushButton>(this, densityButton), &QPushButton::clicked, this,
             &MainWindow::catalogueRequested);
-    connect(control<QPushButton>(this, "Command2"), &QPushButton::clicked, this,
+    connect(control<QPushButton>(this, calculateButton), &QPushButton::clicked, this,
             &MainWindow::calculate);
-    connect(control<QPushButton>(this, "Command3"), &QPushButton::clicked, this,
+    connect(control<QPushButton>(this, clearButton), &QPushButton::clicked, this,
             &MainWindow::clear);
-    connect(control<QPushButton>(this, "Command4"), &QPushButton::clicked, this,
+    connect(control<QPushButton>(this, exitButton), &QPushButton::clicked, this,
             &MainWindow::exitRequested);
 
-    control<QPushButton>(this, "Command1")->setFocus();
+    control<QPushButton>(this, densityButton)->setFocus();
 }
 
 void MainWindow::calculate()
@@ -115,8 +124,8 @@ void MainWindow::announceResults()
     const auto line = [this](const char *caption, const FittingLabel *result) {
         return control<QLabel>(this, caption)->text() + u' ' + result->text();
     };
-    platform::announce(this,
-                       line("Label4", m_area) + QStringLiteral(", ") + line("Label5", m_mass));
+    platform::announce(this, line(areaCaption, m_area) + QStringLiteral(", ") +
+                                 line(massCaption, m_mass));
 }
 
 void MainWindow::clear()
