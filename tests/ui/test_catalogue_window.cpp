@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "captions.h"
+#include "double_entry.h"
+#include "reference/density_tables.h"
 #include "ui/catalogue_window.h"
 
 #include <QApplication>
@@ -28,51 +30,47 @@ class TestCatalogueWindow : public QObject
     {
         QCOMPARE(m_window->objectName(), u"Form2");
         QCOMPARE(m_window->windowTitle(), u"Плотность материалов");
-        QCOMPARE(m_window->size(), QSize(329, 267));
+        QCOMPARE(m_window->size(),
+                 expected::catalogue(int(kvarnel::reference::densityTables.size())));
         QCOMPARE(m_window->minimumSize(), m_window->maximumSize());
         QVERIFY(!(m_window->windowFlags() & Qt::WindowMinMaxButtonsHint));
         QCOMPARE(QApplication::focusWidget(), button(1));
         QCOMPARE(captionsCut(m_window.get()), QStringList());
     }
 
+    // A button per table, captioned as its record says, one under another.
     void buttons_data()
     {
-        QTest::addColumn<int>("number");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("1") << 1 << "Сталь обыкновенного качества  ГОСТ 380-94";
-        QTest::newRow("2") << 2 << "Стали коррозионно-стойкие и жаропрочные ГОСТ 5632-72";
-        QTest::newRow("3") << 3 << "Чугуны серые ГОСТ 1412-85";
-        QTest::newRow("4") << 4 << "Латунь ГОСТ 15527-70";
-        QTest::newRow("5") << 5 << "Медь ГОСТ 859-2001";
-        QTest::newRow("6") << 6 << "Сплавы алюминиевые деформируемые ГОСТ 4784-97";
-        QTest::newRow("7") << 7 << "Титан и сплавы титановые ГОСТ 19807-91";
-        QTest::newRow("8") << 8 << "Винипласты ТУ 6-01-737-72";
+        QTest::addColumn<int>("index");
+        for (std::size_t i = 0; i < kvarnel::reference::densityTables.size(); ++i)
+            QTest::newRow(kvarnel::reference::densityTables[i].window.name) << int(i);
     }
 
     void buttons()
     {
-        QFETCH(int, number);
-        QFETCH(QString, text);
-        QPushButton *b = button(number);
+        QFETCH(int, index);
+        QPushButton *b = button(index + 1);
         QVERIFY(b);
-        QCOMPARE(b->text(), text);
-        // Twips: left 120, top 120 + 480 per button, 4695 × 375.
-        QCOMPARE(b->geometry(), QRect(8, (120 + 480 * (number - 1)) / 15, 313, 25));
+        const std::string_view caption =
+            kvarnel::reference::densityTables[std::size_t(index)].button;
+        QCOMPARE(b->text(), QString::fromUtf8(caption.data(), qsizetype(caption.size())));
+        QCOMPARE(b->geometry(), expected::catalogueButton(index));
 
         QSignalSpy requested(m_window.get(), &CatalogueWindow::tableRequested);
         QTest::mouseClick(b, Qt::LeftButton);
         QCOMPARE(requested.size(), 1);
-        QCOMPARE(requested.at(0).at(0).toInt(), number - 1);
+        QCOMPARE(requested.at(0).at(0).toInt(), index);
     }
 
     void tabGoesThroughTheButtonsInOrder()
     {
-        for (int number : {2, 3, 4, 5, 6, 7, 8, 1}) {
+        const int count = int(kvarnel::reference::densityTables.size());
+        for (int number = 2; number <= count + 1; ++number) { // and round to the first
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            QCOMPARE(QApplication::focusWidget(), button(number));
+            QCOMPARE(QApplication::focusWidget(), button((number - 1) % count + 1));
         }
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        for (int number = 1; number <= 8; ++number) {
+        for (int number = 1; number <= count; ++number) {
             if (button(number) != QApplication::focusWidget())
                 QVERIFY(!button(number)->isDefault());
         }

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "captions.h"
+#include "double_entry.h"
 #include "ui/main_window.h"
 
 #include <QAccessible>
@@ -64,7 +65,7 @@ class TestMainWindow : public QObject
     {
         QCOMPARE(m_window->objectName(), u"Form1");
         QCOMPARE(m_window->windowTitle(), u"Кварнель");
-        QCOMPARE(m_window->size(), QSize(257, 297));
+        QCOMPARE(m_window->size(), expected::mainWindow);
         QCOMPARE(m_window->minimumSize(), m_window->maximumSize());
         const Qt::WindowFlags flags = m_window->windowFlags();
         QVERIFY(flags & Qt::WindowCloseButtonHint);

@@ -10,37 +10,46 @@
 #include <QPushButton>
 #include <QTest>
 
+using kvarnel::reference::densityTables;
+using kvarnel::ui::CatalogueWindow;
+using kvarnel::ui::MainWindow;
+
 namespace {
 
 QWidget *showWindow(kvarnel::Program &program, const QString &name)
 {
-    if (name == u"Form1") {
+    if (name == QLatin1String(MainWindow::frame.name)) {
         QWidget *window = program.mainWindow();
         const auto type = [window](const char *box, const char *text) {
             QTest::keyClicks(window->findChild<QLineEdit *>(QLatin1String(box)), text);
         };
-        type("Text1", "57");
-        type("Text2", "3.5");
-        type("Text3", "8800");
-        QTest::mouseClick(window->findChild<QPushButton *>(QStringLiteral("Command2")),
-                          Qt::LeftButton);
+        type(MainWindow::diameterBox, "57");
+        type(MainWindow::wallBox, "3.5");
+        type(MainWindow::densityBox, "8800");
+        QTest::mouseClick(
+            window->findChild<QPushButton *>(QLatin1String(MainWindow::calculateButton)),
+            Qt::LeftButton);
         return window;
     }
     program.showCatalogue();
-    if (name == u"Form2")
+    if (name == QLatin1String(CatalogueWindow::frame.name))
         return program.catalogue();
-    const int table = name.mid(4).toInt() - 3; // Form3 shows the first table
-    program.showReference(table);
-    return program.reference(table);
+    for (int i = 0; i < int(densityTables.size()); ++i) {
+        if (name == QLatin1String(densityTables[std::size_t(i)].window.name)) {
+            program.showReference(i);
+            return program.reference(i);
+        }
+    }
+    return nullptr;
 }
 
 } // namespace
 
 QStringList windowPictureNames()
 {
-    QStringList names;
-    for (int number = 1; number <= 10; ++number)
-        names << QStringLiteral("Form%1").arg(number);
+    QStringList names{MainWindow::frame.name, CatalogueWindow::frame.name};
+    for (const auto &table : densityTables)
+        names << table.window.name;
     return names;
 }
 
