@@ -1,18 +1,97 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "program_run.h"
 
-ProgramRun::ProgramRun(const QString &executable, const QStringList &arguments,
-                       const QProcessEnvironment &extra)
+#include "platform/units.h"
+#include "reference/density_tables.h"
+#include "ui/catalogue_window.h"
+#include "ui/controls.h"
+#include "ui/main_window.h"
+
+#include <QLine>
+#include <QThread>
+
+using kvarnel::platform::toPixels;
+using kvarnel::ui::CatalogueWindow;
+using kvarnel::ui::MainWindow;
+
+namespace {
+
+QRect placeOf(const char *control)
+{
+    const auto *found = kvarnel::ui::find(MainWindow::controls(), control);
+    return found ? toPixels(found->rect) : QRect();
+}
+
+QString caption(const char *utf8)
+{
+    return QString::fromUtf8(utf8);
+}
+
+} // namespace
+
+Launcher::Launcher(QString executable)
+    : m_executable(std::move(executable)), m_windows(m_executable.endsWith(u".exe"))
+{
+    if (!m_windows)
+        return;
+    m_prefix = std::make_unique<QTemporaryDir>();
+    m_wine.insert(QStringLiteral("WINEPREFIX"), m_prefix->path());
+    m_wine.insert(QStringLiteral("WINEDEBUG"), QStringLiteral("-all"));
+    m_wine.insert(QStringLiteral("WINEDLLOVERRIDES"), QStringLiteral("mscoree,mshtml="));
+    m_ready = m_prefix->isValid() &&
+              run(QStringLiteral("wineboot"), {QStringLiteral("--init")}) == 0 &&
+              run(QStringLiteral("wineserver"), {QStringLiteral("--wait")}) == 0;
+    m_windowManager.start(QStringLiteral("xfwm4"), {QStringLiteral("--compositor=off")});
+    m_ready = m_ready && m_windowManager.waitForStarted();
+    QThread::sleep(1); // until it manages the screen
+}
+
+Launcher::~Launcher()
+{
+    if (!m_windows)
+        return;
+    run(QStringLiteral("wineserver"), {QStringLiteral("--kill")});
+    m_windowManager.terminate();
+    m_windowManager.waitForFinished();
+}
+
+QStringList Launcher::command(const QString &executable) const
+{
+    const QString program = executable.isEmpty() ? m_executable : executable;
+    return m_windows ? QStringList{QStringLiteral("wine"), program} : QStringList{program};
+}
+
+QProcessEnvironment Launcher::environment() const
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(m_wine);
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
     environment.insert(QStringLiteral("LANG"), QStringLiteral("ru_RU.UTF-8"));
     environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("ru_RU.UTF-8"));
-    for (const QString &name : extra.keys())
-        environment.insert(name, extra.value(name));
-    m_process.setProcessEnvironment(environment);
+    return environment;
+}
+
+int Launcher::run(const QString &program, const QStringList &arguments) const
+{
+    QProcess process;
+    process.setProcessEnvironment(environment());
+    process.setProcessChannelMode(QProcess::ForwardedChannels);
+    process.start(program, arguments);
+    return process.waitForFinished(120000) ? process.exitCode() : -1;
+}
+
+QString Launcher::inPrefix(const QString &path) const
+{
+    return m_prefix ? m_prefix->filePath(path) : QString();
+}
+
+ProgramRun::ProgramRun(const Launcher &launcher, const QString &executable)
+    : m_managed(launcher.hasWindowManager())
+{
+    const QStringList command = launcher.command(executable);
+    m_process.setProcessEnvironment(launcher.environment());
     m_process.setProcessChannelMode(QProcess::ForwardedChannels);
-    m_process.start(executable, arguments);
+    m_process.start(command.first(), command.mid(1));
 }
 
 ProgramRun::~ProgramRun()
@@ -21,4 +100,67 @@ ProgramRun::~ProgramRun()
         m_process.kill();
         m_process.waitForFinished();
     }
+}
+
+XDisplay::Window ProgramRun::waitForMain()
+{
+    m_main = m_display.waitForWindow(caption(MainWindow::frame.caption), 30000);
+    return m_main;
+}
+
+void ProgramRun::enter(const QStringList &texts)
+{
+    const char *boxes[] = {MainWindow::diameterBox, MainWindow::wallBox, MainWindow::densityBox};
+    for (qsizetype i = 0; i < texts.size() && i < qsizetype(std::size(boxes)); ++i) {
+        click(boxes[i]);
+        m_display.key(QStringLiteral("ctrl+a"));
+        m_display.type(texts[i]);
+    }
+}
+
+void ProgramRun::click(const char *control)
+{
+    m_display.click(m_main, placeOf(control).center());
+}
+
+QString ProgramRun::copy(const char *result)
+{
+    const QRect place = placeOf(result);
+    const int middle = place.center().y();
+    m_display.drag(m_main, QLine(place.left() + 1, middle, place.right(), middle));
+    m_display.key(QStringLiteral("ctrl+c"));
+    QThread::msleep(300);
+    return output(QStringLiteral("xclip"), {QStringLiteral("-o"), QStringLiteral("-selection"),
+                                            QStringLiteral("clipboard")});
+}
+
+XDisplay::Window ProgramRun::openCatalogue()
+{
+    click(MainWindow::densityButton);
+    m_catalogue = m_display.waitForWindow(caption(CatalogueWindow::frame.caption));
+    return m_catalogue;
+}
+
+XDisplay::Window ProgramRun::openTable(int index)
+{
+    m_display.click(m_catalogue, toPixels(CatalogueWindow::buttonRect(index)).center());
+    const auto &table = kvarnel::reference::densityTables.at(std::size_t(index));
+    return m_display.waitForWindow(caption(table.window.caption));
+}
+
+bool ProgramRun::exitsWithStatusZero()
+{
+    if (m_managed)
+        m_display.raise(m_main); // the window manager may have put the others over it
+    click(MainWindow::exitButton);
+    return m_process.waitForFinished(10000) && m_process.exitStatus() == QProcess::NormalExit &&
+           m_process.exitCode() == 0;
+}
+
+QString output(const QString &program, const QStringList &arguments)
+{
+    QProcess process;
+    process.start(program, arguments);
+    process.waitForFinished(30000);
+    return QString::fromUtf8(process.readAllStandardOutput());
 }

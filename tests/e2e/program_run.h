@@ -4,29 +4,69 @@
 #include "x_display.h"
 
 #include <QProcess>
+#include <QTemporaryDir>
 
-// The program as a user starts it, on the test's X display under Russian settings; a
-// Windows program through `wine`, with the environment given.
+#include <memory>
+
+// Where the program under test runs, on the test's X display: the Linux program as it is,
+// or kvarnel.exe through Wine, in a prefix made afresh, beside a window manager that
+// honours fixed borders as Windows does (xfwm4).
+class Launcher
+{
+  public:
+    explicit Launcher(QString executable);
+    ~Launcher();
+    Launcher(const Launcher &) = delete;
+    Launcher &operator=(const Launcher &) = delete;
+
+    bool isReady() const { return m_ready; }
+    bool hasWindowManager() const { return m_windows; }
+    const QString &executable() const { return m_executable; }
+    // The command that starts `executable` (by default the one under test) here.
+    QStringList command(const QString &executable = {}) const;
+    QProcessEnvironment environment() const;
+    // Runs a helper (wine, wineserver, ...) in the same environment; its exit status.
+    int run(const QString &program, const QStringList &arguments) const;
+    // A path inside the Wine prefix.
+    QString inPrefix(const QString &path) const;
+
+  private:
+    QString m_executable;
+    bool m_windows;
+    bool m_ready = true;
+    std::unique_ptr<QTemporaryDir> m_prefix;
+    QProcessEnvironment m_wine;
+    QProcess m_windowManager;
+};
+
+// The program as a user starts and drives it, under Russian settings: clicks where its own
+// window tables put the controls, typing, and the clipboard.
 class ProgramRun
 {
   public:
-    explicit ProgramRun(const QString &executable, const QStringList &arguments = {},
-                        const QProcessEnvironment &extra = {});
+    explicit ProgramRun(const Launcher &launcher, const QString &executable = {});
     ~ProgramRun();
 
     QProcess &process() { return m_process; }
     const XDisplay &display() const { return m_display; }
 
-    // Where the buttons of the main window and the catalogue are: the centres of their
-    // twip rectangles, in pixels.
-    static constexpr QPoint densityButton{128, 100};
-    static constexpr QPoint exitButton{128, 260};
-    static QPoint catalogueButton(int number)
-    {
-        return {164, (120 + 480 * (number - 1)) / 15 + 12};
-    }
+    // The main window, once it is shown; 0 if it is not.
+    XDisplay::Window waitForMain();
+    void enter(const QStringList &texts); // into the three boxes, in order
+    void click(const char *control);      // a control of the main window, by name
+    QString copy(const char *result);     // dragged over, Ctrl+C, read from the clipboard
+    XDisplay::Window openCatalogue();
+    XDisplay::Window openTable(int index); // from the catalogue
+    // «ВЫХОД» ends the program, with status 0.
+    bool exitsWithStatusZero();
 
   private:
     XDisplay m_display;
     QProcess m_process;
+    bool m_managed;
+    XDisplay::Window m_main = 0;
+    XDisplay::Window m_catalogue = 0;
 };
+
+// What a command prints on standard output.
+QString output(const QString &program, const QStringList &arguments);

@@ -128,6 +128,31 @@ void XDisplay::click(Window window, QPoint position) const
                        QStringLiteral("1")});
 }
 
+void XDisplay::drag(Window window, QLine line) const
+{
+    const QString id = QString::number(window);
+    QProcess::execute(
+        QStringLiteral("xdotool"),
+        {QStringLiteral("mousemove"), QStringLiteral("--window"), id, QString::number(line.x1()),
+         QString::number(line.y1()), QStringLiteral("mousedown"), QStringLiteral("1"),
+         QStringLiteral("mousemove"), QStringLiteral("--window"), id, QString::number(line.x2()),
+         QString::number(line.y2()), QStringLiteral("mouseup"), QStringLiteral("1")});
+}
+
+void XDisplay::move(Window window, QPoint position) const
+{
+    const std::uint32_t values[] = {std::uint32_t(position.x()), std::uint32_t(position.y())};
+    xcb_configure_window(m_connection, window, XCB_CONFIG_WINDOW_X | XCB_CONFIG_WINDOW_Y, values);
+    xcb_flush(m_connection);
+    QThread::msleep(300);
+}
+
+bool XDisplay::grab(Window window, const QString &file) const
+{
+    return QProcess::execute(QStringLiteral("import"),
+                             {QStringLiteral("-window"), QString::number(window), file}) == 0;
+}
+
 void XDisplay::raise(Window window) const
 {
     QProcess::execute(

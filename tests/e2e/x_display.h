@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QLine>
 #include <QList>
 #include <QPoint>
 #include <QSize>
@@ -23,6 +24,7 @@ class XDisplay
     XDisplay &operator=(const XDisplay &) = delete;
 
     bool isOpen() const;
+    Window root() const { return m_root; }
 
     // The mapped top-level window with this title (other than `besides`), or 0 once the
     // time is up. Under a window manager, the program's window inside the manager's frame.
@@ -31,6 +33,12 @@ class XDisplay
     // Whether the window tells the window manager that it cannot be resized.
     bool hasFixedSize(Window window) const;
     void click(Window window, QPoint position) const;
+    // Presses the mouse button at one end of the line and lets go at the other.
+    void drag(Window window, QLine line) const;
+    // Where no window manager places windows: puts the window's top left there.
+    void move(Window window, QPoint position) const;
+    // Saves a picture of the window (a PNG file).
+    bool grab(Window window, const QString &file) const;
     // Brings the window to the front, as clicking its title bar does.
     void raise(Window window) const;
     // Types into the window that has the keyboard focus; `keys` as xdotool names them.
