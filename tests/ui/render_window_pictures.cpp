@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 
 #include <cstdio>
 
@@ -18,6 +19,12 @@ int main(int argc, char *argv[])
         return 2;
     }
     const QDir directory(QString::fromLocal8Bit(argv[1]));
+    QFile versions(directory.filePath(QLatin1String(renderingVersionsFile)));
+    if (!versions.open(QIODevice::WriteOnly) || versions.write(renderingVersions().toUtf8()) < 0) {
+        std::fprintf(stderr, "render_window_pictures: cannot write %s\n",
+                     qPrintable(versions.fileName()));
+        return 1;
+    }
     for (const QString &name : windowPictureNames()) {
         const QString file = directory.filePath(name + QStringLiteral(".png"));
         if (!renderWindowPicture(name).save(file)) {

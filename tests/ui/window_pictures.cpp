@@ -6,9 +6,15 @@
 #include "ui/main_window.h"
 #include "ui/reference_window.h"
 
+#include <QFont>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRawFont>
 #include <QTest>
+#include <QtEndian>
+
+#include <ft2build.h>
+#include FT_FREETYPE_H
 
 using kvarnel::reference::densityTables;
 using kvarnel::ui::CatalogueWindow;
@@ -61,4 +67,24 @@ QImage renderWindowPicture(const QString &name)
     if (!window || !QTest::qWaitForWindowActive(window))
         return {};
     return window->grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+QString renderingVersions()
+{
+    FT_Library library = nullptr;
+    FT_Int major = 0, minor = 0, patch = 0;
+    if (FT_Init_FreeType(&library) == 0) {
+        FT_Library_Version(library, &major, &minor, &patch);
+        FT_Done_FreeType(library);
+    }
+    QStringList versions{QStringLiteral("Qt %1").arg(QLatin1String(qVersion())),
+                         QStringLiteral("FreeType %1.%2.%3").arg(major).arg(minor).arg(patch)};
+    for (const char *face : {"Liberation Sans", "Liberation Serif"}) {
+        // The font's own revision, a 16.16 fixed-point number in its header table.
+        const QByteArray head = QRawFont::fromFont(QFont(QLatin1String(face))).fontTable("head");
+        const double revision =
+            head.size() >= 8 ? qFromBigEndian<quint32>(head.constData() + 4) / 65536.0 : 0;
+        versions << QStringLiteral("%1 %2").arg(QLatin1String(face)).arg(revision, 0, 'f', 2);
+    }
+    return versions.join(u'\n') + u'\n';
 }

@@ -8,3 +8,8 @@
 // 3.5 mm, 8800 kg/m³), the catalogue and the eight tables, each rendered offscreen.
 QStringList windowPictureNames();
 QImage renderWindowPicture(const QString &name);
+
+// What the pixels depend on besides the program: the versions of Qt, FreeType and the
+// Liberation faces, one to a line. The approved pictures hold only where they are the same.
+QString renderingVersions();
+inline constexpr char renderingVersionsFile[] = "approved-with.txt";
