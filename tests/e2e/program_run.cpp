@@ -22,11 +22,6 @@ QRect placeOf(const char *control)
     return found ? toPixels(found->rect) : QRect();
 }
 
-QString caption(const char *utf8)
-{
-    return QString::fromUtf8(utf8);
-}
-
 } // namespace
 
 Launcher::Launcher(QString executable)
@@ -80,13 +75,7 @@ int Launcher::run(const QString &program, const QStringList &arguments) const
     return process.waitForFinished(120000) ? process.exitCode() : -1;
 }
 
-QString Launcher::inPrefix(const QString &path) const
-{
-    return m_prefix ? m_prefix->filePath(path) : QString();
-}
-
 ProgramRun::ProgramRun(const Launcher &launcher, const QString &executable)
-    : m_managed(launcher.hasWindowManager())
 {
     const QStringList command = launcher.command(executable);
     m_process.setProcessEnvironment(launcher.environment());
@@ -104,7 +93,7 @@ ProgramRun::~ProgramRun()
 
 XDisplay::Window ProgramRun::waitForMain()
 {
-    m_main = m_display.waitForWindow(caption(MainWindow::frame.caption), 30000);
+    m_main = m_display.waitForWindow(QString::fromUtf8(MainWindow::frame.caption), 30000);
     return m_main;
 }
 
@@ -137,30 +126,30 @@ QString ProgramRun::copy(const char *result)
 XDisplay::Window ProgramRun::openCatalogue()
 {
     click(MainWindow::densityButton);
-    m_catalogue = m_display.waitForWindow(caption(CatalogueWindow::frame.caption));
+    m_catalogue = m_display.waitForWindow(QString::fromUtf8(CatalogueWindow::frame.caption));
     return m_catalogue;
 }
 
 XDisplay::Window ProgramRun::openTable(int index)
 {
+    m_display.raise(m_catalogue); // the tables opened before may lie over it
     m_display.click(m_catalogue, toPixels(CatalogueWindow::buttonRect(index)).center());
     const auto &table = kvarnel::reference::densityTables.at(std::size_t(index));
-    return m_display.waitForWindow(caption(table.window.caption));
+    return m_display.waitForWindow(QString::fromUtf8(table.window.caption));
 }
 
 bool ProgramRun::exitsWithStatusZero()
 {
-    if (m_managed)
-        m_display.raise(m_main); // the window manager may have put the others over it
+    m_display.raise(m_main); // the others may lie over it
     click(MainWindow::exitButton);
     return m_process.waitForFinished(10000) && m_process.exitStatus() == QProcess::NormalExit &&
            m_process.exitCode() == 0;
 }
 
-QString output(const QString &program, const QStringList &arguments)
+QByteArray output(const QString &program, const QStringList &arguments)
 {
     QProcess process;
     process.start(program, arguments);
     process.waitForFinished(30000);
-    return QString::fromUtf8(process.readAllStandardOutput());
+    return process.readAllStandardOutput();
 }

@@ -20,15 +20,13 @@ class Launcher
     Launcher &operator=(const Launcher &) = delete;
 
     bool isReady() const { return m_ready; }
-    bool hasWindowManager() const { return m_windows; }
-    const QString &executable() const { return m_executable; }
     // The command that starts `executable` (by default the one under test) here.
     QStringList command(const QString &executable = {}) const;
     QProcessEnvironment environment() const;
     // Runs a helper (wine, wineserver, ...) in the same environment; its exit status.
     int run(const QString &program, const QStringList &arguments) const;
     // A path inside the Wine prefix.
-    QString inPrefix(const QString &path) const;
+    QString inPrefix(const QString &path) const { return m_prefix->filePath(path); }
 
   private:
     QString m_executable;
@@ -63,10 +61,9 @@ class ProgramRun
   private:
     XDisplay m_display;
     QProcess m_process;
-    bool m_managed;
     XDisplay::Window m_main = 0;
     XDisplay::Window m_catalogue = 0;
 };
 
 // What a command prints on standard output.
-QString output(const QString &program, const QStringList &arguments);
+QByteArray output(const QString &program, const QStringList &arguments);

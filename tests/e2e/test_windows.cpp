@@ -30,8 +30,8 @@ class TestWindows : public QObject
     // One kvarnel.exe and nothing beside it: Windows' own DLLs are all it imports.
     void executableIsSelfContained()
     {
-        const QString headers = output(QStringLiteral("x86_64-w64-mingw32-objdump"),
-                                       {QStringLiteral("-p"), executable()});
+        const QString headers = QString::fromUtf8(output(
+            QStringLiteral("x86_64-w64-mingw32-objdump"), {QStringLiteral("-p"), executable()}));
         QVERIFY(headers.contains(QLatin1String("(Windows GUI)")));
         const QRegularExpression dll(QStringLiteral("DLL Name: (\\S+)"));
         QStringList imported;
@@ -112,13 +112,10 @@ class TestWindows : public QObject
             .filePath(QStringLiteral("src/kvarnel.exe"));
     }
 
-    QByteArray resource(const QString &type) const
+    static QByteArray resource(const QString &type)
     {
-        QProcess wrestool;
-        wrestool.start(QStringLiteral("wrestool"),
-                       {QStringLiteral("-x"), QStringLiteral("--raw"), type, executable()});
-        wrestool.waitForFinished();
-        return wrestool.readAllStandardOutput();
+        return output(QStringLiteral("wrestool"),
+                      {QStringLiteral("-x"), QStringLiteral("--raw"), type, executable()});
     }
 
     // The keys of the prefix's registry that name the program.
@@ -158,14 +155,10 @@ class TestWindows : public QObject
 
     QStringList shortcuts() const
     {
-        QStringList found;
-        QDir menu(m_launcher->inPrefix(
-            QStringLiteral("drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs")));
-        for (const QString &entry : menu.entryList(QDir::AllEntries | QDir::NoDotAndDotDot)) {
-            if (entry.contains(u"Kvarnel") || entry.contains(u"Кварнель"))
-                found << entry;
-        }
-        return found;
+        return QDir(m_launcher->inPrefix(QStringLiteral(
+                        "drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs")))
+            .entryList({QStringLiteral("*Kvarnel*"), QStringLiteral("*Кварнель*")},
+                       QDir::AllEntries | QDir::NoDotAndDotDot);
     }
 
     std::unique_ptr<Launcher> m_launcher;

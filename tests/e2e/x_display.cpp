@@ -20,6 +20,18 @@ template<typename Reply> ReplyPtr<Reply> own(Reply *reply)
     return ReplyPtr<Reply>(reply, &std::free);
 }
 
+void xdotool(const QStringList &arguments)
+{
+    QProcess::execute(QStringLiteral("xdotool"), arguments);
+}
+
+// xdotool's words for a mouse move to a point of a window.
+QStringList moveTo(XDisplay::Window window, QPoint point)
+{
+    return {QStringLiteral("mousemove"), QStringLiteral("--window"), QString::number(window),
+            QString::number(point.x()), QString::number(point.y())};
+}
+
 } // namespace
 
 XDisplay::XDisplay() : m_connection(xcb_connect(nullptr, nullptr))
@@ -49,15 +61,19 @@ std::uint32_t XDisplay::atom(const char *name) const
 
 QString XDisplay::title(Window window) const
 {
-    auto reply =
-        own(xcb_get_property_reply(m_connection,
-                                   xcb_get_property(m_connection, 0, window, atom("_NET_WM_NAME"),
-                                                    atom("UTF8_STRING"), 0, 1024),
-                                   nullptr));
+    const QByteArray name = property(window, atom("_NET_WM_NAME"), atom("UTF8_STRING"), 1024);
+    return QString::fromUtf8(name);
+}
+
+QByteArray XDisplay::property(Window window, std::uint32_t name, std::uint32_t type,
+                              std::uint32_t words) const
+{
+    auto reply = own(xcb_get_property_reply(
+        m_connection, xcb_get_property(m_connection, 0, window, name, type, 0, words), nullptr));
     if (!reply)
         return {};
-    return QString::fromUtf8(static_cast<const char *>(xcb_get_property_value(reply.get())),
-                             xcb_get_property_value_length(reply.get()));
+    return QByteArray(static_cast<const char *>(xcb_get_property_value(reply.get())),
+                      xcb_get_property_value_length(reply.get()));
 }
 
 QList<XDisplay::Window> XDisplay::children(Window window) const
@@ -98,15 +114,11 @@ XDisplay::Window XDisplay::waitForWindow(const QString &wanted, int timeoutMs, W
 
 bool XDisplay::hasFixedSize(Window window) const
 {
-    auto reply = own(
-        xcb_get_property_reply(m_connection,
-                               xcb_get_property(m_connection, 0, window, XCB_ATOM_WM_NORMAL_HINTS,
-                                                XCB_ATOM_WM_SIZE_HINTS, 0, 18),
-                               nullptr));
-    if (!reply || xcb_get_property_value_length(reply.get()) < 4 * 9)
+    const QByteArray value = property(window, XCB_ATOM_WM_NORMAL_HINTS, XCB_ATOM_WM_SIZE_HINTS, 18);
+    if (value.size() < 4 * 9)
         return false;
     // flags, x, y, width, height, min width, min height, max width, max height
-    const auto *hints = static_cast<const std::uint32_t *>(xcb_get_property_value(reply.get()));
+    const auto *hints = reinterpret_cast<const std::uint32_t *>(value.constData());
     constexpr std::uint32_t minSize = 1 << 4, maxSize = 1 << 5;
     return (hints[0] & minSize) && (hints[0] & maxSize) && hints[5] == hints[7] &&
            hints[6] == hints[8];
@@ -121,30 +133,14 @@ QSize XDisplay::clientSize(Window window) const
 
 void XDisplay::click(Window window, QPoint position) const
 {
-    QProcess::execute(QStringLiteral("xdotool"),
-                      {QStringLiteral("mousemove"), QStringLiteral("--window"),
-                       QString::number(window), QString::number(position.x()),
-                       QString::number(position.y()), QStringLiteral("click"),
-                       QStringLiteral("1")});
+    xdotool(moveTo(window, position) << QStringLiteral("click") << QStringLiteral("1"));
 }
 
 void XDisplay::drag(Window window, QLine line) const
 {
-    const QString id = QString::number(window);
-    QProcess::execute(
-        QStringLiteral("xdotool"),
-        {QStringLiteral("mousemove"), QStringLiteral("--window"), id, QString::number(line.x1()),
-         QString::number(line.y1()), QStringLiteral("mousedown"), QStringLiteral("1"),
-         QStringLiteral("mousemove"), QStringLiteral("--window"), id, QString::number(line.x2()),
-         QString::number(line.y2()), QStringLiteral("mouseup"), QStringLiteral("1")});
-}
-
-void XDisplay::move(Window window, QPoint position) const
-{
-    const std::uint32_t values[] = {std::uint32_t(position.x()), std::uint32_t(position.y())};
-    xcb_configure_window(m_connection, window, XCB_CONFIG_WINDOW_X | XCB_CONFIG_WINDOW_Y, values);
-    xcb_flush(m_connection);
-    QThread::msleep(300);
+    xdotool(moveTo(window, line.p1())
+            << QStringLiteral("mousedown") << QStringLiteral("1") << moveTo(window, line.p2())
+            << QStringLiteral("mouseup") << QStringLiteral("1"));
 }
 
 bool XDisplay::grab(Window window, const QString &file) const
@@ -155,20 +151,24 @@ bool XDisplay::grab(Window window, const QString &file) const
 
 void XDisplay::raise(Window window) const
 {
-    QProcess::execute(
-        QStringLiteral("xdotool"),
-        {QStringLiteral("windowactivate"), QStringLiteral("--sync"), QString::number(window)});
+    if (!property(m_root, atom("_NET_SUPPORTING_WM_CHECK"), XCB_ATOM_WINDOW, 1).isEmpty()) {
+        xdotool(
+            {QStringLiteral("windowactivate"), QStringLiteral("--sync"), QString::number(window)});
+        return;
+    }
+    const std::uint32_t above = XCB_STACK_MODE_ABOVE;
+    xcb_configure_window(m_connection, window, XCB_CONFIG_WINDOW_STACK_MODE, &above);
+    xcb_flush(m_connection);
 }
 
 void XDisplay::type(const QString &text) const
 {
-    QProcess::execute(QStringLiteral("xdotool"), {QStringLiteral("type"), QStringLiteral("--delay"),
-                                                  QStringLiteral("30"), text});
+    xdotool({QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("30"), text});
 }
 
 void XDisplay::key(const QString &keys) const
 {
-    QProcess::execute(QStringLiteral("xdotool"), {QStringLiteral("key"), keys});
+    xdotool({QStringLiteral("key"), keys});
 }
 
 void XDisplay::close(Window window) const

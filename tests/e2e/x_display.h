@@ -24,7 +24,6 @@ class XDisplay
     XDisplay &operator=(const XDisplay &) = delete;
 
     bool isOpen() const;
-    Window root() const { return m_root; }
 
     // The mapped top-level window with this title (other than `besides`), or 0 once the
     // time is up. Under a window manager, the program's window inside the manager's frame.
@@ -35,8 +34,6 @@ class XDisplay
     void click(Window window, QPoint position) const;
     // Presses the mouse button at one end of the line and lets go at the other.
     void drag(Window window, QLine line) const;
-    // Where no window manager places windows: puts the window's top left there.
-    void move(Window window, QPoint position) const;
     // Saves a picture of the window (a PNG file).
     bool grab(Window window, const QString &file) const;
     // Brings the window to the front, as clicking its title bar does.
@@ -49,6 +46,9 @@ class XDisplay
 
   private:
     std::uint32_t atom(const char *name) const;
+    // The value of a window's property, up to so many 32-bit words.
+    QByteArray property(Window window, std::uint32_t name, std::uint32_t type,
+                        std::uint32_t words) const;
     QString title(Window window) const;
     bool isViewable(Window window) const;
     QList<Window> children(Window window) const;

@@ -1,21 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "double_entry.h"
-#include "reference/density_tables.h"
+#include "table_rows.h"
 
 #include <QTest>
 
 using kvarnel::reference::DensityTable;
 using kvarnel::reference::densityTables;
 using kvarnel::reference::Weight;
-
-namespace {
-
-QString text(std::string_view s)
-{
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
-
-} // namespace
 
 // The tables as the program holds them against the hand-written copy, so that a slip in a
 // grade, a density, a caption or a size fails.
@@ -26,10 +17,8 @@ class TestDensityTables : public QObject
   private slots:
     void content_data()
     {
-        QTest::addColumn<int>("index");
         QCOMPARE(densityTables.size(), std::size(expected::tables));
-        for (int i = 0; i < int(densityTables.size()); ++i)
-            QTest::newRow(expected::tables[i].name) << i;
+        addTableRows();
     }
 
     void content()
@@ -37,25 +26,25 @@ class TestDensityTables : public QObject
         QFETCH(int, index);
         const DensityTable &t = densityTables[std::size_t(index)];
         const expected::Table &e = expected::tables[index];
-        QCOMPARE(text(t.window.name), e.name); // in the catalogue's order
-        QCOMPARE(text(t.window.caption), e.caption);
-        QCOMPARE(text(t.button), e.button);
-        QCOMPARE(text(t.header.grade) + u'|' + text(t.header.density), e.headers);
+        QCOMPARE(utf8(t.window.name), e.name); // in the catalogue's order
+        QCOMPARE(utf8(t.window.caption), e.caption);
+        QCOMPARE(utf8(t.button), e.button);
+        QCOMPARE(utf8(t.header.grade) + u'|' + utf8(t.header.density), e.headers);
         QCOMPARE(t.header.weight == Weight::Bold, e.boldHeader);
 
         QStringList grades;
         QStringList densities;
         QString weights;
         for (const auto &row : t.rows) {
-            grades << text(row.grade);
+            grades << utf8(row.grade);
             weights += t.weightOf(row) == Weight::Bold ? u'b' : u'r';
             if (!t.merged)
-                densities << text(row.density);
+                densities << utf8(row.density);
             else
                 QVERIFY(row.density.empty());
         }
         if (t.merged)
-            densities << text(t.merged->text);
+            densities << utf8(t.merged->text);
         QCOMPARE(grades.join(u'|'), e.grades);
         QCOMPARE(densities.join(u'|'), e.densities);
         QCOMPARE(weights, e.weights);
@@ -72,9 +61,9 @@ class TestDensityTables : public QObject
         // A Latin look-alike (X for Х, C for С, M for М) would pass a glance but not a search.
         for (const DensityTable &t : densityTables) {
             for (const auto &row : t.rows) {
-                for (QChar c : text(row.grade)) {
+                for (QChar c : utf8(row.grade)) {
                     if (c.isLetter())
-                        QVERIFY2(c.script() == QChar::Script_Cyrillic, qPrintable(text(row.grade)));
+                        QVERIFY2(c.script() == QChar::Script_Cyrillic, qPrintable(utf8(row.grade)));
                 }
             }
         }

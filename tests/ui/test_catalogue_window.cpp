@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "captions.h"
 #include "double_entry.h"
-#include "reference/density_tables.h"
+#include "table_rows.h"
 #include "ui/catalogue_window.h"
 
 #include <QApplication>
@@ -39,21 +39,14 @@ class TestCatalogueWindow : public QObject
     }
 
     // A button per table, captioned as its record says, one under another.
-    void buttons_data()
-    {
-        QTest::addColumn<int>("index");
-        for (std::size_t i = 0; i < kvarnel::reference::densityTables.size(); ++i)
-            QTest::newRow(kvarnel::reference::densityTables[i].window.name) << int(i);
-    }
+    void buttons_data() { addTableRows(); }
 
     void buttons()
     {
         QFETCH(int, index);
         QPushButton *b = button(index + 1);
         QVERIFY(b);
-        const std::string_view caption =
-            kvarnel::reference::densityTables[std::size_t(index)].button;
-        QCOMPARE(b->text(), QString::fromUtf8(caption.data(), qsizetype(caption.size())));
+        QCOMPARE(b->text(), utf8(kvarnel::reference::densityTables[std::size_t(index)].button));
         QCOMPARE(b->geometry(), expected::catalogueButton(index));
 
         QSignalSpy requested(m_window.get(), &CatalogueWindow::tableRequested);

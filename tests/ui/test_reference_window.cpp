@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "double_entry.h"
-#include "reference/density_tables.h"
+#include "table_rows.h"
 #include "ui/reference_window.h"
 #include "ui/table_painter.h"
 
@@ -20,12 +20,7 @@ class TestReferenceWindow : public QObject
     Q_OBJECT
 
   private slots:
-    void frame_data()
-    {
-        QTest::addColumn<int>("index");
-        for (int i = 0; i < int(densityTables.size()); ++i)
-            QTest::newRow(densityTables[std::size_t(i)].window.name) << i;
-    }
+    void frame_data() { addTableRows(); }
 
     void frame()
     {
@@ -52,7 +47,7 @@ class TestReferenceWindow : public QObject
     }
 
     // What a screen reader reads cell by cell, and where the arrow keys take it.
-    void screenReadersReadTheTable_data() { frame_data(); }
+    void screenReadersReadTheTable_data() { addTableRows(); }
 
     void screenReadersReadTheTable()
     {
@@ -90,8 +85,7 @@ class TestReferenceWindow : public QObject
                 QCOMPARE(table->childAt(beside.x(), beside.y()), cell);
                 QVERIFY(drawn.contains(cell->rect()));
             }
-            QCOMPARE(grade->text(QAccessible::Name),
-                     QString::fromUtf8(data.rows[std::size_t(row)].grade));
+            QCOMPARE(grade->text(QAccessible::Name), utf8(data.rows[std::size_t(row)].grade));
         }
         QCOMPARE(cells->cellAt(rows - 1, 1)->text(QAccessible::Name),
                  QString::fromUtf8(data.merged ? data.merged->text : data.rows.back().density));
@@ -129,12 +123,9 @@ class TestReferenceWindow : public QObject
     // The window shows its own table, and enlarging a sizable one uncovers only background.
     void showsItsTableAndEmptyBackground_data()
     {
-        QTest::addColumn<int>("index");
-        for (int i = 0; i < int(densityTables.size()); ++i) {
-            const auto &window = densityTables[std::size_t(i)].window;
-            if (window.border == kvarnel::platform::Border::Sizable)
-                QTest::newRow(window.name) << i;
-        }
+        addTableRows([](const kvarnel::reference::DensityTable &table) {
+            return table.window.border == kvarnel::platform::Border::Sizable;
+        });
     }
 
     void showsItsTableAndEmptyBackground()

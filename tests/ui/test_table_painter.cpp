@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/fonts.h"
-#include "reference/density_tables.h"
+#include "table_rows.h"
 #include "ui/table_painter.h"
 
 #include <QFontMetricsF>
@@ -90,18 +90,6 @@ int px(double mm)
     return qRound(mm * pixelsPerMm);
 }
 
-QString name(const DensityTable &table)
-{
-    return QString::fromUtf8(table.window.name);
-}
-
-void addTableRows()
-{
-    QTest::addColumn<int>("index");
-    for (int i = 0; i < int(densityTables.size()); ++i)
-        QTest::newRow(densityTables[std::size_t(i)].window.name) << i;
-}
-
 } // namespace
 
 class TestTablePainter : public QObject
@@ -123,10 +111,8 @@ class TestTablePainter : public QObject
             }
         }
         QCOMPARE(drawn.topLeft(), QPoint(0, 0));
-        QVERIFY2(std::abs(drawn.width() - table.width * pixelsPerMm) <= 1.0,
-                 qPrintable(name(table)));
-        QVERIFY2(std::abs(drawn.height() - table.height * pixelsPerMm) <= 1.0,
-                 qPrintable(name(table)));
+        QVERIFY2(std::abs(drawn.width() - table.width * pixelsPerMm) <= 1.0, table.window.name);
+        QVERIFY2(std::abs(drawn.height() - table.height * pixelsPerMm) <= 1.0, table.window.name);
     }
 
     void rules_data() { addTableRows(); }
@@ -206,11 +192,7 @@ class TestTablePainter : public QObject
 
     void mergedDensityIsCentred_data()
     {
-        QTest::addColumn<int>("index");
-        for (int i = 0; i < int(densityTables.size()); ++i) {
-            if (densityTables[std::size_t(i)].merged)
-                QTest::newRow(densityTables[std::size_t(i)].window.name) << i;
-        }
+        addTableRows([](const DensityTable &table) { return table.merged.has_value(); });
     }
     void mergedDensityIsCentred()
     {
@@ -301,24 +283,22 @@ class TestTablePainter : public QObject
         for (std::size_t i = 0; i < table.rows.size(); ++i) {
             const QFont gradeFont =
                 kvarnel::platform::font(Face::TimesNewRoman, 14, table.weightOf(table.rows[i]));
-            const QString grade = QString::fromUtf8(table.rows[i].grade.data(),
-                                                    qsizetype(table.rows[i].grade.size()));
+            const QString grade = utf8(table.rows[i].grade);
             const double width = QFontMetricsF(gradeFont).horizontalAdvance(grade);
             QVERIFY2(width <= gradeArea, qPrintable(QStringLiteral("%1: %2 px in %3, %4 px of room")
                                                         .arg(grade)
                                                         .arg(width)
                                                         .arg(QFontInfo(gradeFont).family())
                                                         .arg(gradeArea)));
-            const QString density = QString::fromUtf8(table.rows[i].density.data(),
-                                                      qsizetype(table.rows[i].density.size()));
+            const QString density = utf8(table.rows[i].density);
             QVERIFY2(QFontMetricsF(regular).horizontalAdvance(density) <= densityArea,
                      qPrintable(density));
         }
         if (table.merged) {
             const QFont merged =
                 kvarnel::platform::font(Face::TimesNewRoman, table.merged->points, Weight::Bold);
-            QVERIFY(QFontMetricsF(merged).horizontalAdvance(
-                        QString::fromUtf8(table.merged->text.data())) <= densityArea);
+            QVERIFY(QFontMetricsF(merged).horizontalAdvance(utf8(table.merged->text)) <=
+                    densityArea);
         }
     }
 };
