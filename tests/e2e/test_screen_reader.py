@@ -47,7 +47,10 @@ def wait_for(what, find, timeout=10.0):
 
 
 def children(node):
-    return [c for c in (node.get_child_at_index(i) for i in range(node.get_child_count())) if c]
+    try:
+        return [c for c in (node.get_child_at_index(i) for i in range(node.get_child_count())) if c]
+    except GLib.Error:
+        return []  # gone meanwhile, such as a message box just closed
 
 
 def descendants(node):
@@ -58,8 +61,11 @@ def descendants(node):
 
 def find(root, role, name=None):
     for node in descendants(root):
-        if node.get_role() == role and (name is None or node.get_name() == name):
-            return node
+        try:
+            if node.get_role() == role and (name is None or node.get_name() == name):
+                return node
+        except GLib.Error:
+            pass  # gone meanwhile
     return None
 
 
