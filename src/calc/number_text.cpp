@@ -5,12 +5,44 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <limits>
 #include <system_error>
 
 namespace kvarnel {
 namespace {
+
+// The C++ library's conversions of doubles where it has them; where it does not (the
+// browser's, emscripten's libc++), the C library's, which round as correctly. A text of
+// digits and an exponent alone reads the same under any locale.
+#ifdef __cpp_lib_to_chars
+// The value of "ddd…e±x", or out of range.
+bool parse_scientific(const std::string &text, double &value)
+{
+    return std::from_chars(text.data(), text.data() + text.size(), value).ec !=
+           std::errc::result_out_of_range;
+}
+
+// "d.ddde±xx" with so many digits after the point; returns the length.
+std::size_t write_scientific(char *buffer, std::size_t size, double value, int digits)
+{
+    const auto result =
+        std::to_chars(buffer, buffer + size, value, std::chars_format::scientific, digits);
+    return static_cast<std::size_t>(result.ptr - buffer);
+}
+#else
+bool parse_scientific(const std::string &text, double &value)
+{
+    value = std::strtod(text.c_str(), nullptr);
+    return !std::isinf(value);
+}
+
+std::size_t write_scientific(char *buffer, std::size_t size, double value, int digits)
+{
+    return static_cast<std::size_t>(std::snprintf(buffer, size, "%.*e", digits, value));
+}
+#endif
 
 bool is_digit(char c)
 {
@@ -132,16 +164,14 @@ double to_double(const std::string &significant, std::int64_t leading_exponent, 
     if (leading_exponent < std::numeric_limits<double>::min_exponent10 - 30)
         return zero; // far below the smallest denormal: reads as 0, never as an error
 
-    // from_chars rounds correctly however many digits there are.
+    // The conversion rounds correctly however many digits there are.
     const std::int64_t digits_exponent =
         leading_exponent - static_cast<std::int64_t>(significant.size()) + 1;
     std::string scientific = significant;
     scientific += 'e';
     scientific += std::to_string(digits_exponent);
     double value = 0.0;
-    const auto result =
-        std::from_chars(scientific.data(), scientific.data() + scientific.size(), value);
-    if (result.ec == std::errc::result_out_of_range) {
+    if (!parse_scientific(scientific, value)) {
         if (leading_exponent > 0)
             throw FloatingPointError();
         return zero;
@@ -177,10 +207,9 @@ struct Decimal
 Decimal round_to_shown_digits(double magnitude)
 {
     char buffer[64];
-    const auto result =
-        std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific,
-                      std::numeric_limits<double>::digits10 - 1); // "d.ddddddddddddddde+XX"
-    const std::string_view written(buffer, static_cast<std::size_t>(result.ptr - buffer));
+    const std::string_view written( // "d.ddddddddddddddde+XX"
+        buffer, write_scientific(buffer, sizeof buffer, magnitude,
+                                 std::numeric_limits<double>::digits10 - 1));
     const std::size_t e = written.find('e');
     Decimal decimal{{}, 0};
     for (char c : written.substr(0, e)) {

@@ -60,8 +60,8 @@ QWidget *createControl(const Control &control, QWidget *form)
 
 const Control *find(std::span<const Control> controls, std::string_view name)
 {
-    const auto found = std::ranges::find(controls, name,
-                                         [](const Control &c) { return std::string_view(c.name); });
+    const auto found = std::find_if(controls.begin(), controls.end(),
+                                    [name](const Control &c) { return name == c.name; });
     return found == controls.end() ? nullptr : &*found;
 }
 
