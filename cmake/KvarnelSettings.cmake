@@ -24,6 +24,12 @@ else()
     endif()
 endif()
 
+if(EMSCRIPTEN)
+    # The calculation reports an overflow by an exception, which the window catches: in
+    # the browser too, where emscripten drops exceptions unless told to keep them.
+    target_compile_options(kvarnel_settings INTERFACE -fexceptions)
+endif()
+
 if(KVARNEL_FUZZ)
     if(NOT CMAKE_CXX_COMPILER_ID MATCHES "Clang")
         message(FATAL_ERROR "KVARNEL_FUZZ needs Clang: configure a build directory of its own "

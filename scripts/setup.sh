@@ -5,6 +5,7 @@
 
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build_dir="$root/build"
+cache="${XDG_CACHE_HOME:-$HOME/.cache}/kvarnel"
 # shellcheck disable=SC2034 # for the scripts that source this
 build_packages=(g++ cmake make pkg-config qt6-base-dev libgl-dev libfontconfig-dev fonts-liberation
     fontconfig)
@@ -44,4 +45,15 @@ make_locales() {
 configure_build() {
     # shellcheck disable=SC2086 # KVARNEL_CMAKE_ARGS holds several arguments
     cmake -S "$root" -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo ${KVARNEL_CMAKE_ARGS:-} "$@" >/dev/null
+}
+
+# Qt's CMake asks for the emscripten version through $EMSDK/.emscripten, which Debian's
+# emscripten has no folder for: a stand-in in the cache names the emscripten root, em/,
+# with emcc in it. Debian's own Python and Node modules run emscripten's tools, whichever
+# node is first on the PATH.
+emsdk_stand_in() {
+    export EMSDK="$cache/emsdk" EMSDK_PYTHON=/usr/bin/python3 NODE_PATH=/usr/share/nodejs
+    mkdir -p "$EMSDK/em"
+    echo "EMSCRIPTEN_ROOT = 'em'" >"$EMSDK/.emscripten"
+    ln -sf /usr/bin/emcc "$EMSDK/em/emcc"
 }

@@ -5,6 +5,10 @@
 
 #include <QApplication>
 
+#ifdef Q_OS_WASM
+#include <emscripten.h>
+#endif
+
 #include <cstdio>
 #include <cstdlib>
 #include <vector>
@@ -58,6 +62,12 @@ std::unique_ptr<QApplication> makeApplication(int &argc, char **argv)
         qt_message_output(message.type, context, message.text);
     }
     heldMessages().clear();
+#ifdef Q_OS_WASM
+    // In a page the event loop never returns to main(): the program ends here, and the
+    // page is told, once its last window has closed.
+    QObject::connect(application.get(), &QGuiApplication::lastWindowClosed,
+                     [] { emscripten_force_exit(0); });
+#endif
     return application;
 }
 

@@ -8,10 +8,15 @@ namespace kvarnel::platform {
 
 void reportError(QWidget *owner, const QString &message)
 {
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("Кварнель"), message, QMessageBox::Ok,
-                    owner);
-    box.button(QMessageBox::Ok)->setText(QStringLiteral("ОК")); // Cyrillic, like every text here
-    box.exec();
+    auto *box = new QMessageBox(QMessageBox::Critical, QStringLiteral("Кварнель"), message,
+                                QMessageBox::Ok, owner);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->button(QMessageBox::Ok)->setText(QStringLiteral("ОК")); // Cyrillic, like every text here
+#ifdef Q_OS_WASM
+    box->open(); // a page cannot wait in a nested event loop: the box blocks its window only
+#else
+    box->exec();
+#endif
 }
 
 } // namespace kvarnel::platform

@@ -5,6 +5,13 @@
 
 #include <QWidget>
 
+#ifdef Q_OS_WASM
+#include <QApplication>
+#include <QScreen>
+
+#include <algorithm>
+#endif
+
 namespace kvarnel::platform {
 
 void applyFrame(QWidget *window, const WindowFrame &frame)
@@ -22,6 +29,33 @@ void applyFrame(QWidget *window, const WindowFrame &frame)
         window->resize(client);
     }
     window->setWindowFlags(flags);
+}
+
+void showWindow(QWidget *window)
+{
+#ifdef Q_OS_WASM
+    // Right of the rightmost window open, or where that leaves no room, cascading down
+    // from the top right; the frame around a window is a few pixels wide.
+    constexpr int gap = 12;
+    const QSize frame(8, 30);
+    int right = 0;
+    int open = 0;
+    for (const QWidget *other : QApplication::topLevelWidgets()) {
+        if (other != window && other->isVisible() && other->isWindow()) {
+            right = std::max(right, other->frameGeometry().right() + 1);
+            ++open;
+        }
+    }
+    const QRect desktop = window->screen()->availableGeometry();
+    QPoint place(right + gap, gap);
+    if (place.x() + window->width() + frame.width() > desktop.right())
+        place = {desktop.right() - window->width() - frame.width() - gap, gap + 24 * open};
+    window->move(place);
+    // show() would make every window fill the page
+    window->setVisible(true);
+#else
+    window->show();
+#endif
 }
 
 } // namespace kvarnel::platform
