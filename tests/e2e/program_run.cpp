@@ -1,18 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "program_run.h"
 
+#include "browser_screen.h"
 #include "platform/units.h"
 #include "reference/density_tables.h"
 #include "ui/catalogue_window.h"
 #include "ui/controls.h"
 #include "ui/main_window.h"
+#include "x_display.h"
 
+#include <QFileInfo>
 #include <QLine>
 #include <QThread>
 
 using kvarnel::platform::toPixels;
 using kvarnel::ui::CatalogueWindow;
 using kvarnel::ui::MainWindow;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -25,15 +29,23 @@ QRect placeOf(const char *control)
 } // namespace
 
 Launcher::Launcher(QString executable)
-    : m_executable(std::move(executable)), m_windows(m_executable.endsWith(u".exe"))
+    : m_executable(std::move(executable)), m_windows(m_executable.endsWith(u".exe")),
+      m_english(qEnvironmentVariable("KVARNEL_LANGUAGE") == u"en")
 {
+    if (m_executable.endsWith(u".html")) {
+        m_browser = std::make_unique<Browser>(QFileInfo(m_executable).path(),
+                                              m_english ? u"en-US"_s : u"ru-RU"_s);
+        m_ready = m_browser->isReady();
+        return;
+    }
+    m_ready = XDisplay().isOpen();
     if (!m_windows)
         return;
     m_prefix = std::make_unique<QTemporaryDir>();
     m_wine.insert(QStringLiteral("WINEPREFIX"), m_prefix->path());
     m_wine.insert(QStringLiteral("WINEDEBUG"), QStringLiteral("-all"));
     m_wine.insert(QStringLiteral("WINEDLLOVERRIDES"), QStringLiteral("mscoree,mshtml="));
-    m_ready = m_prefix->isValid() &&
+    m_ready = m_ready && m_prefix->isValid() &&
               run(QStringLiteral("wineboot"), {QStringLiteral("--init")}) == 0 &&
               run(QStringLiteral("wineserver"), {QStringLiteral("--wait")}) == 0;
     m_windowManager.start(QStringLiteral("xfwm4"), {QStringLiteral("--compositor=off")});
@@ -61,8 +73,9 @@ QProcessEnvironment Launcher::environment() const
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(m_wine);
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-    environment.insert(QStringLiteral("LANG"), QStringLiteral("ru_RU.UTF-8"));
-    environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("ru_RU.UTF-8"));
+    const QString locale = m_english ? u"en_US.UTF-8"_s : u"ru_RU.UTF-8"_s;
+    environment.insert(QStringLiteral("LANG"), locale);
+    environment.insert(QStringLiteral("LC_ALL"), locale);
     return environment;
 }
 
@@ -77,6 +90,11 @@ int Launcher::run(const QString &program, const QStringList &arguments) const
 
 ProgramRun::ProgramRun(const Launcher &launcher, const QString &executable)
 {
+    if (launcher.browser()) {
+        m_screen = std::make_unique<BrowserScreen>(*launcher.browser());
+        return;
+    }
+    m_screen = std::make_unique<XDisplay>();
     const QStringList command = launcher.command(executable);
     m_process.setProcessEnvironment(launcher.environment());
     m_process.setProcessChannelMode(QProcess::ForwardedChannels);
@@ -91,9 +109,24 @@ ProgramRun::~ProgramRun()
     }
 }
 
-XDisplay::Window ProgramRun::waitForMain()
+bool ProgramRun::isRunning()
 {
-    m_main = m_display.waitForWindow(QString::fromUtf8(MainWindow::frame.caption), 30000);
+    const auto *page = dynamic_cast<const BrowserScreen *>(m_screen.get());
+    return page ? !page->hasEnded(0) : m_process.state() == QProcess::Running;
+}
+
+bool ProgramRun::ends(int timeoutMs)
+{
+    // A page says it when the program has ended cleanly.
+    if (const auto *page = dynamic_cast<const BrowserScreen *>(m_screen.get()))
+        return page->hasEnded(timeoutMs);
+    return m_process.waitForFinished(timeoutMs) && m_process.exitStatus() == QProcess::NormalExit &&
+           m_process.exitCode() == 0;
+}
+
+Screen::Window ProgramRun::waitForMain()
+{
+    m_main = m_screen->waitForWindow(QString::fromUtf8(MainWindow::frame.caption), 30000);
     return m_main;
 }
 
@@ -102,48 +135,46 @@ void ProgramRun::enter(const QStringList &texts)
     const char *boxes[] = {MainWindow::diameterBox, MainWindow::wallBox, MainWindow::densityBox};
     for (qsizetype i = 0; i < texts.size() && i < qsizetype(std::size(boxes)); ++i) {
         click(boxes[i]);
-        m_display.key(QStringLiteral("ctrl+a"));
-        m_display.type(texts[i]);
+        m_screen->key(QStringLiteral("ctrl+a"));
+        m_screen->type(texts[i]);
     }
 }
 
 void ProgramRun::click(const char *control)
 {
-    m_display.click(m_main, placeOf(control).center());
+    m_screen->click(m_main, placeOf(control).center());
 }
 
 QString ProgramRun::copy(const char *result)
 {
     const QRect place = placeOf(result);
     const int middle = place.center().y();
-    m_display.drag(m_main, QLine(place.left() + 1, middle, place.right(), middle));
-    m_display.key(QStringLiteral("ctrl+c"));
+    m_screen->drag(m_main, QLine(place.left() + 1, middle, place.right(), middle));
+    m_screen->key(QStringLiteral("ctrl+c"));
     QThread::msleep(300);
-    return output(QStringLiteral("xclip"), {QStringLiteral("-o"), QStringLiteral("-selection"),
-                                            QStringLiteral("clipboard")});
+    return m_screen->clipboard();
 }
 
-XDisplay::Window ProgramRun::openCatalogue()
+Screen::Window ProgramRun::openCatalogue()
 {
     click(MainWindow::densityButton);
-    m_catalogue = m_display.waitForWindow(QString::fromUtf8(CatalogueWindow::frame.caption));
+    m_catalogue = m_screen->waitForWindow(QString::fromUtf8(CatalogueWindow::frame.caption));
     return m_catalogue;
 }
 
-XDisplay::Window ProgramRun::openTable(int index)
+Screen::Window ProgramRun::openTable(int index)
 {
-    m_display.raise(m_catalogue); // the tables opened before may lie over it
-    m_display.click(m_catalogue, toPixels(CatalogueWindow::buttonRect(index)).center());
+    m_screen->raise(m_catalogue); // the tables opened before may lie over it
+    m_screen->click(m_catalogue, toPixels(CatalogueWindow::buttonRect(index)).center());
     const auto &table = kvarnel::reference::densityTables.at(std::size_t(index));
-    return m_display.waitForWindow(QString::fromUtf8(table.window.caption));
+    return m_screen->waitForWindow(QString::fromUtf8(table.window.caption));
 }
 
 bool ProgramRun::exitsWithStatusZero()
 {
-    m_display.raise(m_main); // the others may lie over it
+    m_screen->raise(m_main); // the others may lie over it
     click(MainWindow::exitButton);
-    return m_process.waitForFinished(10000) && m_process.exitStatus() == QProcess::NormalExit &&
-           m_process.exitCode() == 0;
+    return ends();
 }
 
 QByteArray output(const QString &program, const QStringList &arguments)

@@ -1,16 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "x_display.h"
+#include "screen.h"
 
 #include <QProcess>
 #include <QTemporaryDir>
 
 #include <memory>
 
-// Where the program under test runs, on the test's X display: the Linux program as it is,
-// or kvarnel.exe through Wine, in a prefix made afresh, beside a window manager that
-// honours fixed borders as Windows does (xfwm4).
+class Browser;
+
+// Where the program under test runs: the Linux program on the test's X display as it is;
+// kvarnel.exe through Wine, in a prefix made afresh, beside a window manager that honours
+// fixed borders as Windows does (xfwm4); or the page (a build-web/index.html) in a headless
+// browser. KVARNEL_LANGUAGE ("ru", the default, or "en") gives the regional settings.
 class Launcher
 {
   public:
@@ -20,6 +23,8 @@ class Launcher
     Launcher &operator=(const Launcher &) = delete;
 
     bool isReady() const { return m_ready; }
+    // The decimal separator the program shows under these settings.
+    QChar separator() const { return m_english ? u'.' : u','; }
     // The command that starts `executable` (by default the one under test) here.
     QStringList command(const QString &executable = {}) const;
     QProcessEnvironment environment() const;
@@ -27,42 +32,47 @@ class Launcher
     int run(const QString &program, const QStringList &arguments) const;
     // A path inside the Wine prefix.
     QString inPrefix(const QString &path) const { return m_prefix->filePath(path); }
+    Browser *browser() const { return m_browser.get(); }
 
   private:
     QString m_executable;
     bool m_windows;
+    bool m_english;
     bool m_ready = true;
     std::unique_ptr<QTemporaryDir> m_prefix;
     QProcessEnvironment m_wine;
     QProcess m_windowManager;
+    std::unique_ptr<Browser> m_browser;
 };
 
-// The program as a user starts and drives it, under Russian settings: clicks where its own
-// window tables put the controls, typing, and the clipboard.
+// The program as a user starts and drives it: clicks where its own window tables put the
+// controls, typing, and the clipboard.
 class ProgramRun
 {
   public:
     explicit ProgramRun(const Launcher &launcher, const QString &executable = {});
     ~ProgramRun();
 
-    QProcess &process() { return m_process; }
-    const XDisplay &display() const { return m_display; }
+    const Screen &screen() const { return *m_screen; }
+    bool isRunning();
+    // Whether it ends within the time, with status 0.
+    bool ends(int timeoutMs = 10000);
 
     // The main window, once it is shown; 0 if it is not.
-    XDisplay::Window waitForMain();
+    Screen::Window waitForMain();
     void enter(const QStringList &texts); // into the three boxes, in order
     void click(const char *control);      // a control of the main window, by name
-    QString copy(const char *result);     // dragged over, Ctrl+C, read from the clipboard
-    XDisplay::Window openCatalogue();
-    XDisplay::Window openTable(int index); // from the catalogue
+    QString copy(const char *result);     // dragged over, then Ctrl+C
+    Screen::Window openCatalogue();
+    Screen::Window openTable(int index); // from the catalogue
     // «ВЫХОД» ends the program, with status 0.
     bool exitsWithStatusZero();
 
   private:
-    XDisplay m_display;
-    QProcess m_process;
-    XDisplay::Window m_main = 0;
-    XDisplay::Window m_catalogue = 0;
+    std::unique_ptr<Screen> m_screen;
+    QProcess m_process; // not started for the page
+    Screen::Window m_main = 0;
+    Screen::Window m_catalogue = 0;
 };
 
 // What a command prints on standard output.

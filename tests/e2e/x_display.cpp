@@ -146,7 +146,18 @@ void XDisplay::drag(Window window, QLine line) const
 bool XDisplay::grab(Window window, const QString &file) const
 {
     return QProcess::execute(QStringLiteral("import"),
-                             {QStringLiteral("-window"), QString::number(window), file}) == 0;
+                             {QStringLiteral("-window"),
+                              window ? QString::number(window) : QStringLiteral("root"), file}) ==
+           0;
+}
+
+QString XDisplay::clipboard() const
+{
+    QProcess xclip;
+    xclip.start(QStringLiteral("xclip"),
+                {QStringLiteral("-o"), QStringLiteral("-selection"), QStringLiteral("clipboard")});
+    xclip.waitForFinished(30000);
+    return QString::fromUtf8(xclip.readAllStandardOutput());
 }
 
 void XDisplay::raise(Window window) const
