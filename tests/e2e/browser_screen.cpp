@@ -87,15 +87,15 @@ Browser::Browser(const QString &folder, const QString &language) : m_language(la
     m_chromium.setStandardOutputFile(QProcess::nullDevice());
     m_chromium.setStandardErrorFile(QProcess::nullDevice());
     // As root, without a sandbox; without the background traffic a closed network refuses;
-    // WebGL, which Qt draws windows with, in software.
+    // WebGL, which Qt draws windows with, in software (chosen by the browser: asked for
+    // SwiftShader through ANGLE, it takes ten times as long to make a context).
     m_chromium.start(
         QStringLiteral("/usr/bin/chromium"),
         {QStringLiteral("--headless=new"), QStringLiteral("--remote-debugging-pipe"),
          QStringLiteral("--no-sandbox"), QStringLiteral("--no-first-run"),
          QStringLiteral("--disable-background-networking"),
          QStringLiteral("--disable-component-update"), QStringLiteral("--disable-sync"),
-         QStringLiteral("--disable-quic"), QStringLiteral("--use-angle=swiftshader"),
-         QStringLiteral("--enable-unsafe-swiftshader"),
+         QStringLiteral("--disable-quic"), QStringLiteral("--enable-unsafe-swiftshader"),
          QStringLiteral("--user-data-dir=") + m_profile.path(), QStringLiteral("about:blank")});
     ::close(commands[0]);
     ::close(answers[1]);
@@ -203,11 +203,7 @@ bool BrowserScreen::hasEnded(int timeoutMs) const
     QElapsedTimer clock;
     clock.start();
     do {
-        const QJsonObject answer =
-            send(QStringLiteral("Runtime.evaluate"),
-                 {{QStringLiteral("expression"),
-                   QStringLiteral("!document.getElementById('ended').hidden")}});
-        if (answer.value(u"result").toObject().value(u"value").toBool())
+        if (evaluate(QStringLiteral("!document.getElementById('ended').hidden")).toBool())
             return true;
         QThread::msleep(100);
     } while (clock.elapsed() < timeoutMs);
@@ -239,7 +235,7 @@ Screen::Window BrowserScreen::waitForWindow(const QString &title, int timeoutMs,
                 return Window(m_windows.size());
             }
         }
-        QThread::msleep(100);
+        QThread::msleep(20);
     } while (clock.elapsed() < timeoutMs);
     return 0;
 }
@@ -371,11 +367,14 @@ bool BrowserScreen::grab(Window window, const QString &file) const
 
 QString BrowserScreen::clipboard() const
 {
-    return send(QStringLiteral("Runtime.evaluate"),
-                {{QStringLiteral("expression"), QStringLiteral("navigator.clipboard.readText()")},
-                 {QStringLiteral("awaitPromise"), true}})
+    return evaluate(QStringLiteral("navigator.clipboard.readText()")).toString();
+}
+
+QJsonValue BrowserScreen::evaluate(const QString &expression) const
+{
+    return send(QStringLiteral("Runtime.evaluate"), {{QStringLiteral("expression"), expression},
+                                                     {QStringLiteral("awaitPromise"), true}})
         .value(u"result")
         .toObject()
-        .value(u"value")
-        .toString();
+        .value(u"value");
 }

@@ -5,6 +5,7 @@
 
 #include <QImage>
 #include <QJsonObject>
+#include <QJsonValue>
 #include <QList>
 #include <QProcess>
 #include <QRect>
@@ -54,6 +55,8 @@ class BrowserScreen : public Screen
 
     // Whether the page says, within the time, that the program has ended.
     bool hasEnded(int timeoutMs) const;
+    // The value of a JavaScript expression in the page (awaited, if a promise).
+    QJsonValue evaluate(const QString &expression) const;
 
     Window waitForWindow(const QString &title, int timeoutMs = 10000,
                          Window besides = 0) const override;
