@@ -15,6 +15,6 @@ int main(int argc, char *argv[])
     auto *label = new QLabel(QStringLiteral("Наружный диаметр трубы (мм)"), &window);
     label->move(8, 16);
 #endif
-    window.show();
+    window.setVisible(true); // as show() does, but in a page too, where show() fills it
     return QApplication::exec();
 }
