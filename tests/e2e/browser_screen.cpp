@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "browser_screen.h"
 
-#include <QElapsedTimer>
+#include <QDeadlineTimer>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QRegularExpression>
@@ -10,6 +10,8 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <unistd.h>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -30,11 +32,10 @@ QList<QRect> framesIn(const QImage &image)
             if (at(x, y) != white || at(x + 4, y) != white || at(x + 1, y + 1) != light ||
                 at(x + 2, y + 1) != light || at(x + 1, y + 4) != light || at(x + 2, y + 4) == light)
                 continue;
-            int right = x;
-            while (right + 1 < image.width() && at(right, y) == white)
+            int right = x, bottom = y;
+            while (at(right, y) == white)
                 ++right;
-            int bottom = y;
-            while (bottom + 1 < image.height() && at(x, bottom) == white)
+            while (at(x, bottom) == white)
                 ++bottom;
             if (at(right, y) == dark && at(x, bottom) == dark && right - x > 60 && bottom - y > 40)
                 frames << QRect(QPoint(x, y), QPoint(right, bottom));
@@ -43,39 +44,27 @@ QList<QRect> framesIn(const QImage &image)
     return frames;
 }
 
-int differs(QRgb a, QRgb b)
-{
-    return std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) +
-           std::abs(qBlue(a) - qBlue(b));
-}
-
 } // namespace
 
 Browser::Browser(const QString &folder, const QString &language) : m_language(language)
 {
     // The folder on a port of its own on 127.0.0.1: Python says which once it listens.
     m_server.setStandardErrorFile(QProcess::nullDevice());
-    m_server.start(QStringLiteral("/usr/bin/python3"),
-                   {QStringLiteral("-u"), QStringLiteral("-m"), QStringLiteral("http.server"),
-                    QStringLiteral("--bind"), QStringLiteral("127.0.0.1"),
-                    QStringLiteral("--directory"), folder, QStringLiteral("0")});
-    static const QRegularExpression listening(QStringLiteral("port (\\d+)"));
+    m_server.start(u"/usr/bin/python3"_s, {u"-u"_s, u"-m"_s, u"http.server"_s, u"--bind"_s,
+                                           u"127.0.0.1"_s, u"--directory"_s, folder, u"0"_s});
+    static const QRegularExpression listening(u"port (\\d+)"_s);
     QString said;
-    QElapsedTimer clock;
-    clock.start();
-    while (!listening.match(said).hasMatch() && clock.elapsed() < 10000) {
+    for (QDeadlineTimer deadline(10000);
+         !listening.match(said).hasMatch() && !deadline.hasExpired();) {
         m_server.waitForReadyRead(100);
         said += QString::fromUtf8(m_server.readAllStandardOutput());
     }
-    const auto port = listening.match(said);
-    if (!port.hasMatch())
-        return;
-    const QString origin = QStringLiteral("http://127.0.0.1:") + port.captured(1);
-    m_url = origin + QStringLiteral("/index.html");
+    const QString origin = u"http://127.0.0.1:"_s + listening.match(said).captured(1);
+    m_url = origin + u"/index.html"_s;
 
     // The protocol goes through descriptors 3 (commands) and 4 (answers) of the browser.
     int commands[2], answers[2];
-    if (::pipe(commands) != 0 || ::pipe(answers) != 0)
+    if (!listening.match(said).hasMatch() || ::pipe(commands) != 0 || ::pipe(answers) != 0)
         return;
     m_chromium.setChildProcessModifier([commands, answers] {
         const int in = ::fcntl(commands[0], F_DUPFD, 10), out = ::fcntl(answers[1], F_DUPFD, 10);
@@ -89,24 +78,20 @@ Browser::Browser(const QString &folder, const QString &language) : m_language(la
     // As root, without a sandbox; without the background traffic a closed network refuses;
     // WebGL, which Qt draws windows with, in software (chosen by the browser: asked for
     // SwiftShader through ANGLE, it takes ten times as long to make a context).
-    m_chromium.start(
-        QStringLiteral("/usr/bin/chromium"),
-        {QStringLiteral("--headless=new"), QStringLiteral("--remote-debugging-pipe"),
-         QStringLiteral("--no-sandbox"), QStringLiteral("--no-first-run"),
-         QStringLiteral("--disable-background-networking"),
-         QStringLiteral("--disable-component-update"), QStringLiteral("--disable-sync"),
-         QStringLiteral("--disable-quic"), QStringLiteral("--enable-unsafe-swiftshader"),
-         QStringLiteral("--user-data-dir=") + m_profile.path(), QStringLiteral("about:blank")});
+    m_chromium.start(u"/usr/bin/chromium"_s,
+                     {u"--headless=new"_s, u"--remote-debugging-pipe"_s, u"--no-sandbox"_s,
+                      u"--no-first-run"_s, u"--disable-background-networking"_s,
+                      u"--disable-component-update"_s, u"--disable-sync"_s, u"--disable-quic"_s,
+                      u"--enable-unsafe-swiftshader"_s, u"--user-data-dir="_s + m_profile.path(),
+                      u"about:blank"_s});
     ::close(commands[0]);
     ::close(answers[1]);
     m_commands = commands[1];
     m_answers = answers[0];
-    m_userAgent = send(QStringLiteral("Browser.getVersion")).value(u"userAgent").toString();
-    send(QStringLiteral("Browser.grantPermissions"),
-         {{QStringLiteral("origin"), origin},
-          {QStringLiteral("permissions"), QJsonArray{QStringLiteral("clipboardReadWrite"),
-                                                     QStringLiteral("clipboardSanitizedWrite")}}});
-    m_ready = !m_userAgent.isEmpty();
+    m_ready = !send(u"Browser.getVersion"_s).isEmpty();
+    send(u"Browser.grantPermissions"_s,
+         {{u"origin"_s, origin},
+          {u"permissions"_s, QJsonArray{u"clipboardReadWrite"_s, u"clipboardSanitizedWrite"_s}}});
 }
 
 Browser::~Browser()
@@ -122,21 +107,13 @@ Browser::~Browser()
 
 QJsonObject Browser::send(const QString &method, const QJsonObject &params, const QString &session)
 {
-    QJsonObject command{{QStringLiteral("id"), ++m_lastId},
-                        {QStringLiteral("method"), method},
-                        {QStringLiteral("params"), params}};
+    QJsonObject command{{u"id"_s, ++m_lastId}, {u"method"_s, method}, {u"params"_s, params}};
     if (!session.isEmpty())
-        command.insert(QStringLiteral("sessionId"), session);
+        command.insert(u"sessionId"_s, session);
     const QByteArray bytes = QJsonDocument(command).toJson(QJsonDocument::Compact) + '\0';
-    for (qsizetype sent = 0; sent < bytes.size();) {
-        const auto written = ::write(m_commands, bytes.constData() + sent, bytes.size() - sent);
-        if (written <= 0)
-            return {};
-        sent += written;
-    }
-    QElapsedTimer clock;
-    clock.start();
-    while (clock.elapsed() < 30000) {
+    if (::write(m_commands, bytes.constData(), bytes.size()) != bytes.size())
+        return {};
+    for (QDeadlineTimer deadline(30000); !deadline.hasExpired();) {
         // Answers and events, each ended by a NUL; events are not needed.
         for (qsizetype end; (end = m_received.indexOf('\0')) >= 0;) {
             const QJsonObject message = QJsonDocument::fromJson(m_received.left(end)).object();
@@ -156,33 +133,27 @@ QJsonObject Browser::send(const QString &method, const QJsonObject &params, cons
 
 BrowserScreen::BrowserScreen(Browser &browser) : m_browser(browser)
 {
-    m_target = browser
-                   .send(QStringLiteral("Target.createTarget"),
-                         {{QStringLiteral("url"), QStringLiteral("about:blank")}})
+    m_target = browser.send(u"Target.createTarget"_s, {{u"url"_s, u"about:blank"_s}})
                    .value(u"targetId")
                    .toString();
     m_session =
-        browser
-            .send(QStringLiteral("Target.attachToTarget"),
-                  {{QStringLiteral("targetId"), m_target}, {QStringLiteral("flatten"), true}})
+        browser.send(u"Target.attachToTarget"_s, {{u"targetId"_s, m_target}, {u"flatten"_s, true}})
             .value(u"sessionId")
             .toString();
     // The language the page's program takes its decimal separator from.
-    send(QStringLiteral("Emulation.setUserAgentOverride"),
-         {{QStringLiteral("userAgent"), QStringLiteral("Mozilla/5.0")},
-          {QStringLiteral("acceptLanguage"), browser.language()}});
-    send(QStringLiteral("Emulation.setDeviceMetricsOverride"),
-         {{QStringLiteral("width"), 1280},
-          {QStringLiteral("height"), 800},
-          {QStringLiteral("deviceScaleFactor"), 1},
-          {QStringLiteral("mobile"), false}});
-    send(QStringLiteral("Emulation.setFocusEmulationEnabled"), {{QStringLiteral("enabled"), true}});
-    send(QStringLiteral("Page.navigate"), {{QStringLiteral("url"), browser.url()}});
+    send(u"Emulation.setUserAgentOverride"_s,
+         {{u"userAgent"_s, u"Mozilla/5.0"_s}, {u"acceptLanguage"_s, browser.language()}});
+    send(u"Emulation.setDeviceMetricsOverride"_s, {{u"width"_s, 1280},
+                                                   {u"height"_s, 800},
+                                                   {u"deviceScaleFactor"_s, 1},
+                                                   {u"mobile"_s, false}});
+    send(u"Emulation.setFocusEmulationEnabled"_s, {{u"enabled"_s, true}});
+    send(u"Page.navigate"_s, {{u"url"_s, browser.url()}});
 }
 
 BrowserScreen::~BrowserScreen()
 {
-    m_browser.send(QStringLiteral("Target.closeTarget"), {{QStringLiteral("targetId"), m_target}});
+    m_browser.send(u"Target.closeTarget"_s, {{u"targetId"_s, m_target}});
 }
 
 QJsonObject BrowserScreen::send(const QString &method, const QJsonObject &params) const
@@ -190,53 +161,57 @@ QJsonObject BrowserScreen::send(const QString &method, const QJsonObject &params
     return m_browser.send(method, params, m_session);
 }
 
+QJsonValue BrowserScreen::evaluate(const QString &expression) const
+{
+    return send(u"Runtime.evaluate"_s, {{u"expression"_s, expression}, {u"awaitPromise"_s, true}})
+        .value(u"result")
+        .toObject()
+        .value(u"value");
+}
+
 QImage BrowserScreen::picture() const
 {
-    const QJsonObject shot = send(QStringLiteral("Page.captureScreenshot"),
-                                  {{QStringLiteral("format"), QStringLiteral("png")}});
-    return QImage::fromData(QByteArray::fromBase64(shot.value(u"data").toString().toLatin1()))
+    const QString png = send(u"Page.captureScreenshot"_s).value(u"data").toString();
+    return QImage::fromData(QByteArray::fromBase64(png.toLatin1()))
         .convertToFormat(QImage::Format_RGB32);
 }
 
 bool BrowserScreen::hasEnded(int timeoutMs) const
 {
-    QElapsedTimer clock;
-    clock.start();
+    QDeadlineTimer deadline(timeoutMs);
     do {
-        if (evaluate(QStringLiteral("!document.getElementById('ended').hidden")).toBool())
+        if (evaluate(u"!document.getElementById('ended').hidden"_s).toBool())
             return true;
         QThread::msleep(100);
-    } while (clock.elapsed() < timeoutMs);
+    } while (!deadline.hasExpired());
     return false;
 }
 
 Screen::Window BrowserScreen::waitForWindow(const QString &title, int timeoutMs,
                                             Window besides) const
 {
-    QElapsedTimer clock;
-    clock.start();
+    QDeadlineTimer deadline(timeoutMs);
     do {
         const QList<QRect> frames = framesIn(picture());
-        const auto shown = [&frames](const QRect &frame) {
-            return std::any_of(frames.begin(), frames.end(), [&frame](const QRect &other) {
-                return other.topLeft() == frame.topLeft();
-            });
+        const auto known = [this](QPoint corner) {
+            return std::find_if(m_windows.begin(), m_windows.end(),
+                                [corner](const Known &k) { return k.frame.topLeft() == corner; });
         };
-        for (std::size_t i = 0; i < m_windows.size(); ++i) {
-            if (m_windows[i].title == title && Window(i + 1) != besides &&
-                shown(m_windows[i].frame))
-                return Window(i + 1);
+        // One shown before under this title, or else one not shown before.
+        for (const QRect &frame : frames) {
+            const auto window = known(frame.topLeft());
+            const Window id = Window(window - m_windows.begin() + 1);
+            if (window != m_windows.end() && window->title == title && id != besides)
+                return id;
         }
         for (const QRect &frame : frames) {
-            if (std::none_of(m_windows.begin(), m_windows.end(), [&frame](const Known &known) {
-                    return known.frame.topLeft() == frame.topLeft();
-                })) {
+            if (known(frame.topLeft()) == m_windows.end()) {
                 m_windows.push_back({title, frame});
                 return Window(m_windows.size());
             }
         }
         QThread::msleep(20);
-    } while (clock.elapsed() < timeoutMs);
+    } while (!deadline.hasExpired());
     return 0;
 }
 
@@ -255,11 +230,15 @@ QList<std::pair<int, int>> BrowserScreen::titleButtons(Window window) const
     const QImage image = picture();
     const QRect frame = m_windows.at(window - 1).frame;
     const QRgb bar = image.pixel(frame.right() - 5, frame.top() + 5);
-    QList<std::pair<int, int>> runs;
+    QList<std::pair<int, int>> runs; // of columns with ink, right to left
     for (int x = frame.right() - 5; x > frame.right() - 45; --x) {
         bool inked = false;
-        for (int y = frame.top() + 8; y < frame.top() + 22 && !inked; ++y)
-            inked = differs(image.pixel(x, y), bar) > 60;
+        for (int y = frame.top() + 8; y < frame.top() + 22 && !inked; ++y) {
+            const QRgb p = image.pixel(x, y);
+            inked = std::abs(qRed(p) - qRed(bar)) + std::abs(qGreen(p) - qGreen(bar)) +
+                        std::abs(qBlue(p) - qBlue(bar)) >
+                    60;
+        }
         if (inked && !runs.isEmpty() && runs.last().first == x + 1)
             runs.last().first = x;
         else if (inked)
@@ -275,13 +254,12 @@ bool BrowserScreen::hasFixedSize(Window window) const
 
 void BrowserScreen::mouse(const char *type, QPoint at, int buttons) const
 {
-    send(QStringLiteral("Input.dispatchMouseEvent"),
-         {{QStringLiteral("type"), QLatin1String(type)},
-          {QStringLiteral("x"), at.x()},
-          {QStringLiteral("y"), at.y()},
-          {QStringLiteral("button"), QStringLiteral("left")},
-          {QStringLiteral("buttons"), buttons},
-          {QStringLiteral("clickCount"), 1}});
+    send(u"Input.dispatchMouseEvent"_s, {{u"type"_s, QLatin1String(type)},
+                                         {u"x"_s, at.x()},
+                                         {u"y"_s, at.y()},
+                                         {u"button"_s, u"left"_s},
+                                         {u"buttons"_s, buttons},
+                                         {u"clickCount"_s, 1}});
     QThread::msleep(30); // for the program to take it
 }
 
@@ -312,8 +290,8 @@ void BrowserScreen::close(Window window) const
     const auto buttons = titleButtons(window);
     if (buttons.isEmpty())
         return;
-    const QRect frame = m_windows.at(window - 1).frame;
-    const QPoint box((buttons.first().first + buttons.first().second) / 2, frame.top() + 15);
+    const QPoint box((buttons.first().first + buttons.first().second) / 2,
+                     m_windows.at(window - 1).frame.top() + 15);
     mouse("mousePressed", box, 1);
     mouse("mouseReleased", box, 0);
 }
@@ -322,14 +300,14 @@ void BrowserScreen::press(const QString &key, const QString &code, int virtualKe
                           const QString &text, int modifiers) const
 {
     for (const char *type : {"keyDown", "keyUp"}) {
-        QJsonObject event{{QStringLiteral("type"), QLatin1String(type)},
-                          {QStringLiteral("key"), key},
-                          {QStringLiteral("code"), code},
-                          {QStringLiteral("windowsVirtualKeyCode"), virtualKey},
-                          {QStringLiteral("modifiers"), modifiers}};
+        QJsonObject event{{u"type"_s, QLatin1String(type)},
+                          {u"key"_s, key},
+                          {u"code"_s, code},
+                          {u"windowsVirtualKeyCode"_s, virtualKey},
+                          {u"modifiers"_s, modifiers}};
         if (qstrcmp(type, "keyDown") == 0 && !text.isEmpty())
-            event.insert(QStringLiteral("text"), text);
-        send(QStringLiteral("Input.dispatchKeyEvent"), event);
+            event.insert(u"text"_s, text);
+        send(u"Input.dispatchKeyEvent"_s, event);
     }
     QThread::msleep(30);
 }
@@ -339,23 +317,18 @@ void BrowserScreen::type(const QString &text) const
     for (QChar c : text) {
         const QChar upper = c.toUpper();
         const bool letter = upper >= u'A' && upper <= u'Z';
-        const bool digit = c.isDigit();
-        const QString code = letter  ? QStringLiteral("Key") + upper
-                             : digit ? QStringLiteral("Digit") + c
-                                     : QStringLiteral("Period");
-        press(QString(c), code, letter || digit ? upper.unicode() : 190, QString(c), 0);
+        const QString code = letter ? u"Key"_s + upper : c.isDigit() ? u"Digit"_s + c : u"Period"_s;
+        press(QString(c), code, letter || c.isDigit() ? upper.unicode() : 190, QString(c), 0);
     }
 }
 
 void BrowserScreen::key(const QString &keys) const
 {
-    if (keys == u"Return") {
-        press(QStringLiteral("Enter"), QStringLiteral("Enter"), 13, QStringLiteral("\r"), 0);
-        return;
-    }
-    // "ctrl+a": a letter with Ctrl (2 in the protocol's modifiers).
+    if (keys == u"Return")
+        return press(u"Enter"_s, u"Enter"_s, 13, u"\r"_s, 0);
+    // "ctrl+a": a letter, with Ctrl (2 in the protocol's modifiers).
     const QChar letter = keys.back();
-    press(QString(letter), QStringLiteral("Key") + letter.toUpper(), letter.toUpper().unicode(), {},
+    press(QString(letter), u"Key"_s + letter.toUpper(), letter.toUpper().unicode(), {},
           keys.startsWith(u"ctrl+") ? 2 : 0);
 }
 
@@ -367,14 +340,5 @@ bool BrowserScreen::grab(Window window, const QString &file) const
 
 QString BrowserScreen::clipboard() const
 {
-    return evaluate(QStringLiteral("navigator.clipboard.readText()")).toString();
-}
-
-QJsonValue BrowserScreen::evaluate(const QString &expression) const
-{
-    return send(QStringLiteral("Runtime.evaluate"), {{QStringLiteral("expression"), expression},
-                                                     {QStringLiteral("awaitPromise"), true}})
-        .value(u"result")
-        .toObject()
-        .value(u"value");
+    return evaluate(u"navigator.clipboard.readText()"_s).toString();
 }

@@ -40,7 +40,6 @@ class Browser
     int m_lastId = 0;
     QString m_url;
     QString m_language;
-    QString m_userAgent;
     bool m_ready = false;
 };
 
