@@ -91,7 +91,9 @@ int Launcher::run(const QString &program, const QStringList &arguments) const
 ProgramRun::ProgramRun(const Launcher &launcher, const QString &executable)
 {
     if (launcher.browser()) {
-        m_screen = std::make_unique<BrowserScreen>(*launcher.browser());
+        auto page = std::make_unique<BrowserScreen>(*launcher.browser());
+        m_page = page.get();
+        m_screen = std::move(page);
         return;
     }
     m_screen = std::make_unique<XDisplay>();
@@ -111,15 +113,14 @@ ProgramRun::~ProgramRun()
 
 bool ProgramRun::isRunning()
 {
-    const auto *page = dynamic_cast<const BrowserScreen *>(m_screen.get());
-    return page ? !page->hasEnded(0) : m_process.state() == QProcess::Running;
+    return m_page ? !m_page->hasEnded(0) : m_process.state() == QProcess::Running;
 }
 
 bool ProgramRun::ends(int timeoutMs)
 {
     // A page says it when the program has ended cleanly.
-    if (const auto *page = dynamic_cast<const BrowserScreen *>(m_screen.get()))
-        return page->hasEnded(timeoutMs);
+    if (m_page)
+        return m_page->hasEnded(timeoutMs);
     return m_process.waitForFinished(timeoutMs) && m_process.exitStatus() == QProcess::NormalExit &&
            m_process.exitCode() == 0;
 }

@@ -9,6 +9,7 @@
 #include <memory>
 
 class Browser;
+class BrowserScreen;
 
 // Where the program under test runs: the Linux program on the test's X display as it is;
 // kvarnel.exe through Wine, in a prefix made afresh, beside a window manager that honours
@@ -70,7 +71,8 @@ class ProgramRun
 
   private:
     std::unique_ptr<Screen> m_screen;
-    QProcess m_process; // not started for the page
+    const BrowserScreen *m_page = nullptr; // the screen, where it is a page
+    QProcess m_process;                    // not started for the page
     Screen::Window m_main = 0;
     Screen::Window m_catalogue = 0;
 };
