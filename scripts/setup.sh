@@ -9,6 +9,17 @@ cache="${XDG_CACHE_HOME:-$HOME/.cache}/kvarnel"
 # shellcheck disable=SC2034 # for the scripts that source this
 build_packages=(g++ cmake make pkg-config qt6-base-dev libgl-dev libfontconfig-dev fonts-liberation
     fontconfig)
+# What scripts/qt-for needs to build Qt for Windows and for the browser, beside the above,
+# and what the Windows program's packaging and tests need.
+# shellcheck disable=SC2034
+windows_packages=(ninja-build dpkg-dev perl g++-mingw-w64-x86-64-posix nsis zip)
+# shellcheck disable=SC2034
+web_packages=(ninja-build dpkg-dev perl emscripten python3)
+# What the end-to-end tests of the Windows program and of the page need beside scripts/test's.
+# shellcheck disable=SC2034
+windows_test_packages=(wine wine64 xvfb xauth xfwm4 dbus icoutils binutils-mingw-w64-x86-64)
+# shellcheck disable=SC2034
+web_test_packages=(chromium python3)
 
 as_root() {
     if [ "$(id -u)" -eq 0 ]; then
@@ -42,9 +53,14 @@ make_locales() {
 
 # Configures build/ every time, so that options given now hold in an existing build too.
 # KVARNEL_CMAKE_ARGS may add options: KVARNEL_CMAKE_ARGS="-DKVARNEL_WERROR=ON" scripts/test
+# The options a run may add are set back to their defaults first, so that a build keeps
+# none of an earlier run's (CI's Windows program and page, say, which a plain run of
+# scripts/test has no Wine or browser for).
 configure_build() {
     # shellcheck disable=SC2086 # KVARNEL_CMAKE_ARGS holds several arguments
-    cmake -S "$root" -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo ${KVARNEL_CMAKE_ARGS:-} "$@" >/dev/null
+    cmake -S "$root" -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        -DKVARNEL_WERROR=OFF -DKVARNEL_BENCHMARKS=OFF -DKVARNEL_WINDOWS_BUILD= -DKVARNEL_WEB_BUILD= \
+        ${KVARNEL_CMAKE_ARGS:-} "$@" >/dev/null
 }
 
 # Qt's CMake asks for the emscripten version through $EMSDK/.emscripten, which Debian's
@@ -56,4 +72,44 @@ emsdk_stand_in() {
     mkdir -p "$EMSDK/em"
     echo "EMSCRIPTEN_ROOT = 'em'" >"$EMSDK/.emscripten"
     ln -sf /usr/bin/emcc "$EMSDK/em/emcc"
+}
+
+# The Windows program and the page are built with Qt 6.8, from Debian 13's source and with
+# its Qt tools: a machine with an older Qt (Debian 12, Ubuntu 24.04) builds them in a
+# Debian 13 root (scripts/debian-root).
+needs_newer_root() {
+    local id version
+    id=$(. /etc/os-release && echo "$ID")
+    version=$(. /etc/os-release && echo "${VERSION_ID:-}")
+    case "$id" in
+    debian) [ -n "$version" ] && [ "${version%%.*}" -lt 13 ] ;;
+    ubuntu) dpkg --compare-versions "$version" lt 25.04 ;;
+    *) return 1 ;;
+    esac
+}
+
+# Runs the calling script again in a Debian 13 root and brings back the folder it builds:
+#   in_newer_root build-web "$0" "$@"
+in_newer_root() {
+    local folder="$1" copy="$cache/debian-13/src/kvarnel"
+    shift
+    "$root/scripts/debian-root" 13 -- "scripts/$(basename "$1")" "${@:2}"
+    rm -rf "${root:?}/$folder"
+    cp -a "$copy/$folder" "$root/$folder"
+}
+
+# Adds source entries for the archive and release the machine already uses, once.
+# shellcheck disable=SC2016 # apt-get expands the $(...) of its formats itself
+enable_debian_sources() {
+    local list=/etc/apt/sources.list.d/kvarnel-deb-src.sources codename uri
+    apt-get indextargets --format '$(CREATED_BY)' 2>/dev/null | grep -qx 'Sources' && return 0
+    [ -f "$list" ] && return 0
+    codename=$(. /etc/os-release && echo "$VERSION_CODENAME")
+    uri=$(apt-get indextargets --format '$(RELEASE) $(SITE)' 2>/dev/null \
+        | awk -v suite="$codename" '$1 == suite { print $2; exit }')
+    [ -n "$uri" ] || { echo "no Debian archive for $codename in the apt sources" >&2; return 1; }
+    printf 'Types: deb-src\nURIs: %s\nSuites: %s\nComponents: main\nSigned-By: %s\n' \
+        "$uri" "$codename" /usr/share/keyrings/debian-archive-keyring.gpg \
+        | as_root tee "$list" >/dev/null
+    as_root apt-get update -q >/dev/null
 }
