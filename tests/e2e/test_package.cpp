@@ -59,15 +59,22 @@ class TestPackage : public QObject
     }
 
     // Software centres list the program from its AppStream metadata, which must name the
-    // installed desktop entry. Only notes may remain (the id's domain, .invalid).
+    // installed desktop entry. Only notes may remain (the id's domain, .invalid). AppStream
+    // 1.0 warns of the homepage the program does not have, a warning its validator lets be
+    // lowered to a note for that very case; older validators do not know it.
     void softwareCentresListIt()
     {
         if (QStandardPaths::findExecutable(QStringLiteral("appstreamcli")).isEmpty())
             QSKIP("appstreamcli is not installed");
+        QStringList arguments{QStringLiteral("validate-tree"), QStringLiteral("--pedantic"),
+                              QStringLiteral("--no-net"), m_root.path()};
+        QProcess version;
+        version.start(QStringLiteral("appstreamcli"), {QStringLiteral("--version")});
+        QVERIFY(version.waitForFinished(60000));
+        if (!version.readAllStandardOutput().contains("version: 0."))
+            arguments << QStringLiteral("--override=url-homepage-missing=info");
         QProcess validate;
-        validate.start(QStringLiteral("appstreamcli"),
-                       {QStringLiteral("validate-tree"), QStringLiteral("--pedantic"),
-                        QStringLiteral("--no-net"), m_root.path()});
+        validate.start(QStringLiteral("appstreamcli"), arguments);
         QVERIFY(validate.waitForFinished(60000));
         const QString report = QString::fromUtf8(validate.readAllStandardOutput());
         QVERIFY2(validate.exitCode() == 0, qPrintable(report));
