@@ -103,11 +103,7 @@ void setApplicationFonts()
     // noted first and given back after.
     const QFont system = QApplication::font();
     std::vector<std::pair<const char *, QFont>> kept;
-    for (const char *className :
-         {"QMessageBox", "QMenu", "QMenuBar", "QMenuItem", "QLabel", "QTipLabel", "QTitleBar",
-          "QStatusBar", "QMdiSubWindowTitleBar", "QDockWidgetTitle", "QPushButton", "QCheckBox",
-          "QRadioButton", "QToolButton", "QAbstractItemView", "QListView", "QHeaderView",
-          "QListBox", "QComboMenuItem"}) {
+    for (const char *className : themedFontClasses) {
         const QFont font = QApplication::font(className);
         const bool qtWindow =
             qstrcmp(className, "QMessageBox") == 0 || qstrcmp(className, "QMenu") == 0;

@@ -5,6 +5,8 @@
 
 #include <QFont>
 
+#include <array>
+
 namespace kvarnel::platform {
 
 QFont font(Face face, double points, Weight weight = Weight::Regular);
@@ -16,5 +18,16 @@ QFont dialogFont();
 // and give the application its fonts right after.
 void startFontSystem();
 void setApplicationFonts();
+
+// The names under which Qt keeps the fonts a platform gives some classes of its own,
+// which setApplicationFonts gives back after setting the application's font.
+inline constexpr std::array themedFontClasses{
+    "QMessageBox",      "QMenu",       "QMenuBar",
+    "QMenuItem",        "QLabel",      "QTipLabel",
+    "QTitleBar",        "QStatusBar",  "QMdiSubWindowTitleBar",
+    "QDockWidgetTitle", "QPushButton", "QCheckBox",
+    "QRadioButton",     "QToolButton", "QAbstractItemView",
+    "QListView",        "QHeaderView", "QListBox",
+    "QComboMenuItem"};
 
 } // namespace kvarnel::platform

@@ -14,6 +14,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#if defined(Q_OS_UNIX) && !defined(QT_STATIC)
+#include <dlfcn.h>
+#endif
+
 using kvarnel::platform::Face;
 
 namespace {
@@ -82,6 +86,24 @@ class TestFonts : public QObject
         menu.ensurePolished();
         QCOMPARE(menu.font(), systemFont);
     }
+
+#if defined(Q_OS_UNIX) && !defined(QT_STATIC)
+    // Every class name whose font is kept is one the Qt in use keys a font by: a name Qt
+    // has dropped or renamed would silently lose its font. Qt's Widgets library holds
+    // each as a string of its own.
+    void themedFontClassesAreQtsOwn()
+    {
+        Dl_info library{};
+        QVERIFY(dladdr(&QApplication::staticMetaObject, &library) != 0);
+        QFile file(QFile::decodeName(library.dli_fname));
+        QVERIFY2(file.open(QIODevice::ReadOnly), library.dli_fname);
+        const QByteArray binary = file.readAll();
+        for (const char *className : kvarnel::platform::themedFontClasses) {
+            const QByteArray name = QByteArray(1, '\0') + className + '\0';
+            QVERIFY2(binary.contains(name), className);
+        }
+    }
+#endif
 
 #ifndef Q_OS_WIN
     // The configuration the program loads itself is the user's: a rule of their own
