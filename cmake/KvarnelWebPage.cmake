@@ -1,8 +1,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The browser: a folder of static files that any web server can serve, installed where
-# CMAKE_INSTALL_PREFIX says (scripts/web puts it in build-web/): the page, the program's
-# .js and .wasm, its licence, and the notices of what it carries.
+# CMAKE_INSTALL_PREFIX says (scripts/web puts it in build-web/): the page, Qt's loader, the
+# program's .js and .wasm, its licence, and the notices of what it carries.
 install(FILES ${PROJECT_SOURCE_DIR}/src/app/web/index.html
+    $<TARGET_FILE_DIR:kvarnel>/qtloader.js
     $<TARGET_FILE_DIR:kvarnel>/kvarnel.js $<TARGET_FILE_DIR:kvarnel>/kvarnel.wasm
     DESTINATION .)
 install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION . RENAME LICENSE.txt)

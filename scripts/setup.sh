@@ -88,14 +88,20 @@ needs_newer_root() {
     esac
 }
 
-# Runs the calling script again in a Debian 13 root and brings back the folder it builds:
-#   in_newer_root build-web "$0" "$@"
+# Runs a script again in a Debian 13 root and brings back the folders it builds:
+#   in_newer_root build-web build-wasm -- "$0" "$@"
 in_newer_root() {
-    local folder="$1" copy="$cache/debian-13/src/kvarnel"
+    local folders=() folder copy="$cache/debian-13/src/kvarnel"
+    while [ "$1" != -- ]; do
+        folders+=("$1")
+        shift
+    done
     shift
     "$root/scripts/debian-root" 13 -- "scripts/$(basename "$1")" "${@:2}"
-    rm -rf "${root:?}/$folder"
-    cp -a "$copy/$folder" "$root/$folder"
+    for folder in "${folders[@]}"; do
+        rm -rf "${root:?}/$folder"
+        cp -a "$copy/$folder" "$root/$folder"
+    done
 }
 
 # Adds source entries for the archive and release the machine already uses, once.

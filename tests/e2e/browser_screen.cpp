@@ -15,33 +15,37 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// Qt's frame around a window in a page: white, a light grey line inside, a dark edge at the
-// right and the bottom; the title bar within, 26 pixels from the top to the client area.
-constexpr QRgb white = 0xffffffff, light = 0xffcacaca, dark = 0xff767676;
-constexpr QMargins frameMargins(4, 26, 4, 4);
+// Qt makes each window of a page an element of its own, in a shadow root inside the element
+// it was given (#desktop): a .qt-window with a title bar (its .window-name and its buttons)
+// and the client area, .qt-window-contents. A window found once is marked with its number.
+// The function below, given a window's number, answers where its parts are on the page;
+// given a title, the first shown window of that title, other than the one numbered
+// `besides`, marking it with the next number if it has none.
+constexpr char16_t windowsScript[] = uR"((function (number, title, besides) {
+    const host = [...document.getElementById("desktop").children].find((c) => c.shadowRoot);
+    const shown = host ? [...host.shadowRoot.querySelectorAll(".qt-window")]
+        .filter((w) => getComputedStyle(w).display !== "none") : [];
+    const name = (w) => w.querySelector(".title-bar .window-name").textContent;
+    let window = shown.find((w) => number ? w.dataset.testNumber === String(number)
+        : name(w) === title && w.dataset.testNumber !== String(besides));
+    if (!window)
+        return {};
+    if (!window.dataset.testNumber)
+        window.dataset.testNumber = document.testWindows = (document.testWindows || 0) + 1;
+    const box = (e) => { const r = e.getBoundingClientRect();
+        return [Math.round(r.x), Math.round(r.y), Math.round(r.width), Math.round(r.height)]; };
+    const buttons = [...window.querySelectorAll(".title-bar .action-button")]
+        .filter((b) => getComputedStyle(b).display !== "none");
+    return {number: Number(window.dataset.testNumber), title: name(window),
+            client: box(window.querySelector(".qt-window-contents")),
+            titleBar: box(window.querySelector(".title-bar .window-name")),
+            buttons: buttons.map(box)};
+}))";
 
-// The outer rectangles of the frames the picture shows whole at their top-left corner,
-// even where they overlap others.
-QList<QRect> framesIn(const QImage &image)
+QRect rectOf(const QJsonValue &box)
 {
-    QList<QRect> frames;
-    const auto at = [&image](int x, int y) { return image.valid(x, y) ? image.pixel(x, y) : 0; };
-    for (int y = 0; y + 40 < image.height(); ++y) {
-        for (int x = 0; x + 40 < image.width(); ++x) {
-            // White outside, and the light line inside turning the corner.
-            if (at(x, y) != white || at(x + 4, y) != white || at(x + 1, y + 1) != light ||
-                at(x + 2, y + 1) != light || at(x + 1, y + 4) != light || at(x + 2, y + 4) == light)
-                continue;
-            int right = x, bottom = y;
-            while (at(right, y) == white)
-                ++right;
-            while (at(x, bottom) == white)
-                ++bottom;
-            if (at(right, y) == dark && at(x, bottom) == dark && right - x > 60 && bottom - y > 40)
-                frames << QRect(QPoint(x, y), QPoint(right, bottom));
-        }
-    }
-    return frames;
+    const QJsonArray a = box.toArray();
+    return {a.at(0).toInt(), a.at(1).toInt(), a.at(2).toInt(), a.at(3).toInt()};
 }
 
 } // namespace
@@ -163,7 +167,9 @@ QJsonObject BrowserScreen::send(const QString &method, const QJsonObject &params
 
 QJsonValue BrowserScreen::evaluate(const QString &expression) const
 {
-    return send(u"Runtime.evaluate"_s, {{u"expression"_s, expression}, {u"awaitPromise"_s, true}})
+    return send(u"Runtime.evaluate"_s, {{u"expression"_s, expression},
+                                        {u"awaitPromise"_s, true},
+                                        {u"returnByValue"_s, true}})
         .value(u"result")
         .toObject()
         .value(u"value");
@@ -174,6 +180,17 @@ QImage BrowserScreen::picture() const
     const QString png = send(u"Page.captureScreenshot"_s).value(u"data").toString();
     return QImage::fromData(QByteArray::fromBase64(png.toLatin1()))
         .convertToFormat(QImage::Format_RGB32);
+}
+
+QJsonObject BrowserScreen::windowParts(Window window, const QString &title, Window besides) const
+{
+    const QString call = u"(%1)(%2, %3, %4)"_s.arg(
+        QString::fromUtf16(windowsScript), QString::number(window),
+        QString::fromUtf8(QJsonDocument(QJsonArray{title}).toJson(QJsonDocument::Compact))
+            .mid(1)
+            .chopped(1),
+        QString::number(besides));
+    return evaluate(call).toObject();
 }
 
 bool BrowserScreen::hasEnded(int timeoutMs) const
@@ -192,24 +209,8 @@ Screen::Window BrowserScreen::waitForWindow(const QString &title, int timeoutMs,
 {
     QDeadlineTimer deadline(timeoutMs);
     do {
-        const QList<QRect> frames = framesIn(picture());
-        const auto known = [this](QPoint corner) {
-            return std::find_if(m_windows.begin(), m_windows.end(),
-                                [corner](const Known &k) { return k.frame.topLeft() == corner; });
-        };
-        // One shown before under this title, or else one not shown before.
-        for (const QRect &frame : frames) {
-            const auto window = known(frame.topLeft());
-            const Window id = Window(window - m_windows.begin() + 1);
-            if (window != m_windows.end() && window->title == title && id != besides)
-                return id;
-        }
-        for (const QRect &frame : frames) {
-            if (known(frame.topLeft()) == m_windows.end()) {
-                m_windows.push_back({title, frame});
-                return Window(m_windows.size());
-            }
-        }
+        if (const int number = windowParts(0, title, besides).value(u"number").toInt())
+            return Window(number);
         QThread::msleep(20);
     } while (!deadline.hasExpired());
     return 0;
@@ -217,7 +218,7 @@ Screen::Window BrowserScreen::waitForWindow(const QString &title, int timeoutMs,
 
 QRect BrowserScreen::client(Window window) const
 {
-    return window ? m_windows.at(window - 1).frame - frameMargins : QRect();
+    return window ? rectOf(windowParts(window).value(u"client")) : QRect();
 }
 
 QSize BrowserScreen::clientSize(Window window) const
@@ -225,31 +226,10 @@ QSize BrowserScreen::clientSize(Window window) const
     return client(window).size();
 }
 
-QList<std::pair<int, int>> BrowserScreen::titleButtons(Window window) const
-{
-    const QImage image = picture();
-    const QRect frame = m_windows.at(window - 1).frame;
-    const QRgb bar = image.pixel(frame.right() - 5, frame.top() + 5);
-    QList<std::pair<int, int>> runs; // of columns with ink, right to left
-    for (int x = frame.right() - 5; x > frame.right() - 45; --x) {
-        bool inked = false;
-        for (int y = frame.top() + 8; y < frame.top() + 22 && !inked; ++y) {
-            const QRgb p = image.pixel(x, y);
-            inked = std::abs(qRed(p) - qRed(bar)) + std::abs(qGreen(p) - qGreen(bar)) +
-                        std::abs(qBlue(p) - qBlue(bar)) >
-                    60;
-        }
-        if (inked && !runs.isEmpty() && runs.last().first == x + 1)
-            runs.last().first = x;
-        else if (inked)
-            runs.append({x, x});
-    }
-    return runs;
-}
-
 bool BrowserScreen::hasFixedSize(Window window) const
 {
-    return titleButtons(window).size() == 1; // a close box alone, no maximise box
+    // A close box alone, no maximise box
+    return windowParts(window).value(u"buttons").toArray().size() == 1;
 }
 
 void BrowserScreen::mouse(const char *type, QPoint at, int buttons) const
@@ -281,17 +261,19 @@ void BrowserScreen::drag(Window window, QLine line) const
 
 void BrowserScreen::raise(Window window) const
 {
-    const QRect frame = m_windows.at(window - 1).frame;
-    click(window, QPoint(frame.width() / 2, 15) - QPoint(4, 26)); // on the title bar
+    const QPoint title = rectOf(windowParts(window).value(u"titleBar")).center();
+    mouse("mouseMoved", title, 0);
+    mouse("mousePressed", title, 1);
+    mouse("mouseReleased", title, 0);
 }
 
 void BrowserScreen::close(Window window) const
 {
-    const auto buttons = titleButtons(window);
+    const QJsonArray buttons = windowParts(window).value(u"buttons").toArray();
     if (buttons.isEmpty())
         return;
-    const QPoint box((buttons.first().first + buttons.first().second) / 2,
-                     m_windows.at(window - 1).frame.top() + 15);
+    const QPoint box = rectOf(buttons.last()).center(); // the close box is the last
+    mouse("mouseMoved", box, 0);
     mouse("mousePressed", box, 1);
     mouse("mouseReleased", box, 0);
 }

@@ -6,12 +6,9 @@
 #include <QImage>
 #include <QJsonObject>
 #include <QJsonValue>
-#include <QList>
 #include <QProcess>
 #include <QRect>
 #include <QTemporaryDir>
-
-#include <vector>
 
 // Debian's Chromium, headless, driven through its debugging protocol on a pipe, with the
 // page's folder served on 127.0.0.1 and the browser's language set ("ru-RU").
@@ -43,9 +40,8 @@ class Browser
     bool m_ready = false;
 };
 
-// A page of the browser, which is the program's desktop. Its windows are found by their
-// frames in pictures of the page, pointed at with the mouse and typed into with keys. A
-// window is known by the title it was first waited for under, and by its place.
+// A page of the browser, which is the program's desktop. Its windows are found among the
+// page's elements by their titles, pointed at with the mouse and typed into with keys.
 class BrowserScreen : public Screen
 {
   public:
@@ -71,17 +67,12 @@ class BrowserScreen : public Screen
     QString clipboard() const override;
 
   private:
-    struct Known
-    {
-        QString title;
-        QRect frame;
-    };
-
     QJsonObject send(const QString &method, const QJsonObject &params = {}) const;
     QImage picture() const;
+    // Where the parts of a window are on the page (see windowsScript), or of the first
+    // shown window of the title, other than `besides`.
+    QJsonObject windowParts(Window window, const QString &title = {}, Window besides = 0) const;
     QRect client(Window window) const;
-    // The runs of columns, right to left, that the title bar's buttons are drawn in.
-    QList<std::pair<int, int>> titleButtons(Window window) const;
     void mouse(const char *type, QPoint at, int buttons) const;
     void press(const QString &key, const QString &code, int virtualKey, const QString &text,
                int modifiers) const;
@@ -89,5 +80,4 @@ class BrowserScreen : public Screen
     Browser &m_browser;
     QString m_target;
     QString m_session;
-    mutable std::vector<Known> m_windows; // window n is m_windows[n - 1]
 };
