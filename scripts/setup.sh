@@ -12,9 +12,9 @@ build_packages=(g++ cmake make pkg-config qt6-base-dev libgl-dev libfontconfig-d
 # What scripts/qt-for needs to build Qt for Windows and for the browser, beside the above,
 # and what the Windows program's packaging and tests need.
 # shellcheck disable=SC2034
-windows_packages=(ninja-build dpkg-dev perl g++-mingw-w64-x86-64-posix nsis zip)
+windows_packages=(ninja-build dpkg-dev perl patch g++-mingw-w64-x86-64-posix nsis zip)
 # shellcheck disable=SC2034
-web_packages=(ninja-build dpkg-dev perl emscripten python3)
+web_packages=(ninja-build dpkg-dev perl patch emscripten python3)
 # What the end-to-end tests of the Windows program and of the page need beside scripts/test's.
 # shellcheck disable=SC2034
 windows_test_packages=(wine wine64 xvfb xauth xfwm4 dbus icoutils binutils-mingw-w64-x86-64)
