@@ -55,6 +55,11 @@ std::unique_ptr<QApplication> makeApplication(int &argc, char **argv)
     const QtMessageHandler previous = qInstallMessageHandler(holdBack);
     auto application = std::make_unique<QApplication>(argc, argv);
     qInstallMessageHandler(previous);
+#if defined(Q_OS_WIN) && QT_VERSION >= QT_VERSION_CHECK(6, 7, 0)
+    // Qt 6.7 and later draw Windows 11 in a style of their own; the windows keep the
+    // Windows look they were laid out in, which Qt 6.4 gave every Windows.
+    QApplication::setStyle(QStringLiteral("windowsvista"));
+#endif
     setApplicationFonts();
     for (const HeldMessage &message : heldMessages()) {
         const QMessageLogContext context(message.file, message.line, message.function,
