@@ -88,20 +88,30 @@ needs_newer_root() {
     esac
 }
 
-# Runs a script again in a Debian 13 root and brings back the folders it builds:
-#   in_newer_root build-web build-wasm -- "$0" "$@"
-in_newer_root() {
-    local folders=() folder copy="$cache/debian-13/src/kvarnel"
+# Runs a script again in a Debian root of the release and brings back the folders it makes:
+#   in_root 13 build-web build-wasm -- "$0" "$@"
+in_root() {
+    local release="$1" folders=() folder
+    shift
     while [ "$1" != -- ]; do
         folders+=("$1")
         shift
     done
     shift
-    "$root/scripts/debian-root" 13 -- "scripts/$(basename "$1")" "${@:2}"
+    "$root/scripts/debian-root" "$release" -- "scripts/$(basename "$1")" "${@:2}"
     for folder in "${folders[@]}"; do
         rm -rf "${root:?}/$folder"
-        cp -a "$copy/$folder" "$root/$folder"
+        cp -a "$cache/debian-$release/src/kvarnel/$folder" "$root/$folder"
     done
+}
+
+# The archive that this machine's apt sources name for its own release.
+# shellcheck disable=SC2016 # apt-get expands the $(...) of its formats itself
+debian_archive() {
+    local codename
+    codename=$(. /etc/os-release && echo "$VERSION_CODENAME")
+    apt-get indextargets --format '$(RELEASE) $(SITE)' 2>/dev/null \
+        | awk -v suite="$codename" '$1 == suite { print $2; exit }'
 }
 
 # Adds source entries for the archive and release the machine already uses, once.
@@ -111,8 +121,7 @@ enable_debian_sources() {
     apt-get indextargets --format '$(CREATED_BY)' 2>/dev/null | grep -qx 'Sources' && return 0
     [ -f "$list" ] && return 0
     codename=$(. /etc/os-release && echo "$VERSION_CODENAME")
-    uri=$(apt-get indextargets --format '$(RELEASE) $(SITE)' 2>/dev/null \
-        | awk -v suite="$codename" '$1 == suite { print $2; exit }')
+    uri=$(debian_archive)
     [ -n "$uri" ] || { echo "no Debian archive for $codename in the apt sources" >&2; return 1; }
     printf 'Types: deb-src\nURIs: %s\nSuites: %s\nComponents: main\nSigned-By: %s\n' \
         "$uri" "$codename" /usr/share/keyrings/debian-archive-keyring.gpg \
