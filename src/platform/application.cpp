@@ -6,6 +6,8 @@
 #include <QApplication>
 
 #ifdef Q_OS_WASM
+#include "platform/page_accessibility.h"
+
 #include <emscripten.h>
 #endif
 
@@ -72,6 +74,7 @@ std::unique_ptr<QApplication> makeApplication(int &argc, char **argv)
     // page is told, once its last window has closed.
     QObject::connect(application.get(), &QGuiApplication::lastWindowClosed,
                      [] { emscripten_force_exit(0); });
+    mirrorWindowsInPage();
 #endif
     return application;
 }

@@ -35,7 +35,8 @@ void showWindow(QWidget *window)
 {
 #ifdef Q_OS_WASM
     // Right of the rightmost window open, or where that leaves no room, cascading down
-    // from the top right; the frame around a window is a few pixels wide.
+    // from the top right; the frame around a window is a few pixels wide. On a screen
+    // too narrow for that (a phone's), over the others, its title bar never off the page.
     constexpr int gap = 12;
     const QSize frame(8, 30);
     int right = 0;
@@ -50,6 +51,9 @@ void showWindow(QWidget *window)
     QPoint place(right + gap, gap);
     if (place.x() + window->width() + frame.width() > desktop.right())
         place = {desktop.right() - window->width() - frame.width() - gap, gap + 24 * open};
+    const QSize outer = window->size() + frame;
+    place.setX(std::max(desktop.left(), std::min(place.x(), desktop.right() + 1 - outer.width())));
+    place.setY(std::max(desktop.top(), std::min(place.y(), desktop.bottom() + 1 - outer.height())));
     window->move(place);
     // show() would make every window fill the page
     window->setVisible(true);
