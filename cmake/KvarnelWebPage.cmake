@@ -3,6 +3,8 @@
 # CMAKE_INSTALL_PREFIX says (scripts/web puts it in build-web/): the page, Qt's loader, the
 # program's .js and .wasm, its licence, and the notices of what it carries.
 install(FILES ${PROJECT_SOURCE_DIR}/src/app/web/index.html
+    ${PROJECT_SOURCE_DIR}/src/app/web/kvarnel.webmanifest
+    ${PROJECT_SOURCE_DIR}/src/app/web/service-worker.js ${PROJECT_SOURCE_DIR}/data/kvarnel.svg
     $<TARGET_FILE_DIR:kvarnel>/qtloader.js
     $<TARGET_FILE_DIR:kvarnel>/kvarnel.js $<TARGET_FILE_DIR:kvarnel>/kvarnel.wasm
     DESTINATION .)
