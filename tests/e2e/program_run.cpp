@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "program_run.h"
 
-#include "browser_screen.h"
 #include "platform/units.h"
 #include "reference/density_tables.h"
 #include "ui/catalogue_window.h"
@@ -32,12 +31,6 @@ Launcher::Launcher(QString executable)
     : m_executable(std::move(executable)), m_windows(m_executable.endsWith(u".exe")),
       m_english(qEnvironmentVariable("KVARNEL_LANGUAGE") == u"en")
 {
-    if (m_executable.endsWith(u".html")) {
-        m_browser = std::make_unique<Browser>(QFileInfo(m_executable).path(),
-                                              m_english ? u"en-US"_s : u"ru-RU"_s);
-        m_ready = m_browser->isReady();
-        return;
-    }
     m_ready = XDisplay().isOpen();
     if (!m_windows)
         return;
@@ -90,12 +83,6 @@ int Launcher::run(const QString &program, const QStringList &arguments) const
 
 ProgramRun::ProgramRun(const Launcher &launcher, const QString &executable)
 {
-    if (launcher.browser()) {
-        auto page = std::make_unique<BrowserScreen>(*launcher.browser());
-        m_page = page.get();
-        m_screen = std::move(page);
-        return;
-    }
     m_screen = std::make_unique<XDisplay>();
     const QStringList command = launcher.command(executable);
     m_process.setProcessEnvironment(launcher.environment());
@@ -113,14 +100,11 @@ ProgramRun::~ProgramRun()
 
 bool ProgramRun::isRunning()
 {
-    return m_page ? !m_page->hasEnded(0) : m_process.state() == QProcess::Running;
+    return m_process.state() == QProcess::Running;
 }
 
 bool ProgramRun::ends(int timeoutMs)
 {
-    // A page says it when the program has ended cleanly.
-    if (m_page)
-        return m_page->hasEnded(timeoutMs);
     return m_process.waitForFinished(timeoutMs) && m_process.exitStatus() == QProcess::NormalExit &&
            m_process.exitCode() == 0;
 }

@@ -8,13 +8,11 @@
 
 #include <memory>
 
-class Browser;
-class BrowserScreen;
 
 // Where the program under test runs: the Linux program on the test's X display as it is;
 // kvarnel.exe through Wine, in a prefix made afresh, beside a window manager that honours
-// fixed borders as Windows does (xfwm4); or the page (a build-web/index.html) in a headless
-// browser. KVARNEL_LANGUAGE ("ru", the default, or "en") gives the regional settings.
+// fixed borders as Windows does (xfwm4). KVARNEL_LANGUAGE ("ru", the default, or "en")
+// gives the regional settings. (The page has tests of its own, in web/.)
 class Launcher
 {
   public:
@@ -33,7 +31,6 @@ class Launcher
     int run(const QString &program, const QStringList &arguments) const;
     // A path inside the Wine prefix.
     QString inPrefix(const QString &path) const { return m_prefix->filePath(path); }
-    Browser *browser() const { return m_browser.get(); }
 
   private:
     QString m_executable;
@@ -43,7 +40,6 @@ class Launcher
     std::unique_ptr<QTemporaryDir> m_prefix;
     QProcessEnvironment m_wine;
     QProcess m_windowManager;
-    std::unique_ptr<Browser> m_browser;
 };
 
 // The program as a user starts and drives it: clicks where its own window tables put the
@@ -71,8 +67,7 @@ class ProgramRun
 
   private:
     std::unique_ptr<Screen> m_screen;
-    const BrowserScreen *m_page = nullptr; // the screen, where it is a page
-    QProcess m_process;                    // not started for the page
+    QProcess m_process;
     Screen::Window m_main = 0;
     Screen::Window m_catalogue = 0;
 };

@@ -12,8 +12,7 @@
 using kvarnel::ui::MainWindow;
 
 // The built program started for real and driven as a user drives it: the Linux program or
-// kvarnel.exe under Wine on an X display, or the page in a browser (KVARNEL_EXECUTABLE
-// names either). With KVARNEL_PICTURES naming a folder, it also leaves there a picture of
+// kvarnel.exe under Wine on an X display (KVARNEL_EXECUTABLE names either). With KVARNEL_PICTURES naming a folder, it also leaves there a picture of
 // every window it opens, named after it, and of the whole screen (scripts/screenshots).
 class TestEndToEnd : public QObject
 {
@@ -23,7 +22,7 @@ class TestEndToEnd : public QObject
     void initTestCase()
     {
         m_launcher = std::make_unique<Launcher>(qEnvironmentVariable("KVARNEL_EXECUTABLE"));
-        QVERIFY2(m_launcher->isReady(), "needs an X display (xvfb-run), or Chromium for a page");
+        QVERIFY2(m_launcher->isReady(), "needs an X display (xvfb-run)");
     }
 
     void cleanupTestCase() { m_launcher.reset(); }

@@ -1,0 +1,77 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The page as a screen reader meets it, through the accessibility tree the page offers: no
+// mouse, only the keyboard, and nothing to turn on first.
+import assert from "node:assert/strict";
+import { after, before, test } from "node:test";
+import * as p from "./page.mjs";
+
+let site, browser;
+before(async () => { site = await p.serve(); browser = await p.launch(); });
+after(async () => { await browser.close(); await site.close(); });
+
+// Whether the focus is in that window's mirror, or comes there within a few seconds.
+async function focusIn(page, caption) {
+  const dialog = p.dialog(page, caption);
+  for (const end = Date.now() + 3000; Date.now() < end; await page.waitForTimeout(50)) {
+    if (await dialog.evaluate((element) => element.contains(document.activeElement)))
+      return true;
+  }
+  return false;
+}
+
+test("the calculator: its boxes, buttons and results, and each result spoken once", async () => {
+  const page = await p.open(browser, site, { viewport: { width: 1280, height: 1024 } });
+  assert.ok(await focusIn(page, p.main), "the focus starts in the calculator");
+  for (const caption of p.boxes)
+    assert.equal(await p.control(page, p.main, "textbox", caption).count(), 1, caption);
+  for (const name of ["ПЛОТНОСТЬ МАТЕРИАЛОВ", "РАСЧЕТ", "ОЧИСТИТЬ", "ВЫХОД"])
+    assert.equal(await p.control(page, p.main, "button", name).count(), 1, name);
+  const live = page.locator("#reader > [role=status]");
+  await live.evaluate((region) => {
+    window.spoken = [];
+    new MutationObserver(() => window.spoken.push(region.textContent))
+      .observe(region, { childList: true, subtree: true, characterData: true });
+  });
+
+  await p.control(page, p.main, "textbox", p.boxes[0]).focus();
+  for (const text of ["57", "3.5", "8800"]) {
+    await page.keyboard.type(text);
+    await page.keyboard.press("Tab");
+  }
+  await page.keyboard.press("Enter"); // on «РАСЧЕТ», the next in the tab order
+  const area = p.shown("587.965"), mass = p.shown("5.174092");
+  assert.equal(await p.settled(p.result(page, 1), mass), mass);
+  assert.equal(await p.result(page, 0).textContent(), area);
+  await page.waitForTimeout(300);
+  assert.deepEqual(await page.evaluate(() => window.spoken),
+    [`${p.results[0]} ${area}, ${p.results[1]} ${mass}`]);
+  await page.context().close();
+});
+
+test("the catalogue and every table, row by row, in the window with the focus", async () => {
+  const page = await p.open(browser, site, { viewport: { width: 1280, height: 1024 } });
+  await p.control(page, p.main, "button", "ПЛОТНОСТЬ МАТЕРИАЛОВ").focus();
+  await page.keyboard.press("Enter");
+  await p.dialog(page, p.catalogue).waitFor();
+  assert.ok(await focusIn(page, p.catalogue));
+  assert.deepEqual(await p.dialog(page, p.catalogue).getByRole("button").allTextContents(),
+    p.facts.tables.map((table) => table.button));
+  for (const table of p.facts.tables) {
+    await p.control(page, p.catalogue, "button", table.button).focus();
+    await page.keyboard.press("Enter");
+    const dialog = p.dialog(page, table.caption);
+    await dialog.waitFor();
+    assert.ok(await focusIn(page, table.caption), table.name);
+    const grid = dialog.getByRole("table");
+    assert.deepEqual(await grid.getByRole("columnheader").allTextContents(), table.headers);
+    const rows = [];
+    for (const row of await grid.getByRole("row").all())
+      rows.push(await row.getByRole("cell").allTextContents());
+    assert.deepEqual(rows.slice(1), table.grades.map((grade, i) => [grade, table.densities[i]]),
+      table.name);
+    // Closed from its title bar, it leaves the tree.
+    await p.window(page, table.caption).locator(".title-bar .action-button:visible").last().click();
+    await dialog.waitFor({ state: "detached" });
+  }
+  await page.context().close();
+});
