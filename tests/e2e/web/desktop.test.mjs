@@ -82,3 +82,26 @@ test("every window opens at its size, and the page ends with the last and starts
     await page.locator("#ended").waitFor();
     await page.context().close();
   });
+
+test("can be installed, and opens without a network once visited", async () => {
+  const page = await open();
+  const cdp = await page.context().newCDPSession(page);
+  // Chromium's own verdict, but for the test's private window, where nothing installs.
+  const { installabilityErrors } = await cdp.send("Page.getInstallabilityErrors");
+  assert.deepEqual(installabilityErrors.filter((error) => error.errorId !== "in-incognito"), []);
+  await page.evaluate(async () => {
+    await navigator.serviceWorker.ready;
+    const kept = await caches.open("kvarnel");
+    while ((await kept.keys()).length < 6)
+      await new Promise((resolve) => setTimeout(resolve, 100));
+  });
+  site.offline = true;
+  try {
+    await page.reload();
+    await page.locator("#loading").waitFor({ state: "hidden", timeout: 60000 });
+    await p.window(page, p.main).waitFor();
+  } finally {
+    site.offline = false;
+  }
+  await page.context().close();
+});
