@@ -15,11 +15,16 @@ build_packages=(g++ cmake make pkg-config qt6-base-dev libgl-dev libfontconfig-d
 windows_packages=(ninja-build dpkg-dev perl patch g++-mingw-w64-x86-64-posix nsis zip)
 # shellcheck disable=SC2034
 web_packages=(ninja-build dpkg-dev perl patch emscripten python3 fonttools)
-# What the end-to-end tests of the Windows program and of the page need beside scripts/test's.
+# What the end-to-end tests of the Windows program need beside scripts/test's.
 # shellcheck disable=SC2034
 windows_test_packages=(wine wine64 xvfb xauth xfwm4 dbus icoutils binutils-mingw-w64-x86-64)
-# shellcheck disable=SC2034
-web_test_packages=(chromium nodejs npm)
+
+# The page's tests need Chromium, and Node.js with npm for Playwright: Debian's, unless the
+# machine has a Node.js of its own (whose npm Debian's would clash with).
+install_web_test_tools() {
+    install_missing chromium
+    command -v npm >/dev/null || install_missing nodejs npm
+}
 
 as_root() {
     if [ "$(id -u)" -eq 0 ]; then
