@@ -55,8 +55,13 @@ void showWindow(QWidget *window)
     place.setX(std::max(desktop.left(), std::min(place.x(), desktop.right() + 1 - outer.width())));
     place.setY(std::max(desktop.top(), std::min(place.y(), desktop.bottom() + 1 - outer.height())));
     window->move(place);
-    // show() would make every window fill the page
+    // show() would make every window fill the page. A page activates the window before its
+    // controls are shown, and Qt then gives the focus to the control after the one meant
+    // to have it: it goes back.
+    QWidget *focused = window->focusWidget();
     window->setVisible(true);
+    if (focused)
+        focused->setFocus(Qt::ActiveWindowFocusReason);
 #else
     window->show();
 #endif
