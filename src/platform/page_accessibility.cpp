@@ -115,6 +115,9 @@ PageMirror::PageMirror()
     const val capture(true);
     m_document.call<void>("addEventListener", std::string("pointerdown"), listener, capture);
     m_document.call<void>("addEventListener", std::string("focusin"), listener, capture);
+    // What is cut, copied or pasted in the mirror is the mirror's, not Qt's clipboard's.
+    for (const char *type : {"cut", "copy", "paste"})
+        val::global("window").call<void>("addEventListener", std::string(type), listener, capture);
 
     m_sync.setSingleShot(true);
     m_sync.setInterval(0);
@@ -171,7 +174,7 @@ void PageMirror::sync()
     followFocus();
 }
 
-// Qt types through an input element of its own, which has the focus whenever a window
+// Qt types through an input element of its own, which takes the focus whenever a window
 // does: it is named after the control the keys go to, and Tab passes it by.
 void PageMirror::labelQtInput()
 {
@@ -186,6 +189,11 @@ void PageMirror::labelQtInput()
     const QString name = (label ? label : iface)->text(QAccessible::Name);
     input.set("tabIndex", -1);
     input.call<void>("setAttribute", std::string("aria-label"), utf8(name));
+    // While the mirror has the focus Qt's input is out of use, so that Qt cannot take the
+    // focus away (a screen reader would announce every moment it had it) nor anything be
+    // pasted into it.
+    input.set("disabled", m_following);
+    input.set("readOnly", m_following);
 }
 
 void PageMirror::mirrorChildren(QAccessibleInterface *parent, val container, QPoint origin)
@@ -218,6 +226,9 @@ void PageMirror::mirrorChildren(QAccessibleInterface *parent, val container, QPo
         Mirrored &mirrored = place(child, tag, container, previous);
         setGeometry(mirrored, child->rect().translated(-origin));
         setName(mirrored, child);
+        if (child->role() == QAccessible::Table && mirrored.name.isEmpty()) // named by its window
+            mirrored.element.call<void>("setAttribute", std::string("aria-labelledby"),
+                                        container["id"]);
     }
 }
 
@@ -242,8 +253,9 @@ Mirrored &PageMirror::place(QAccessibleInterface *iface, const char *tag, val co
         } else if (std::string(tag) == "output") {
             element.call<void>("setAttribute", std::string("aria-live"), std::string("off"));
         } else if (std::string(tag) == "table") {
-            element.set("tabIndex", 0);
             fillTable(element, iface);
+        } else if (std::string(tag) == "div") { // a window, which takes the focus for its table
+            element.set("tabIndex", -1);
         }
         mirrored.element = element;
     }
@@ -364,9 +376,14 @@ void PageMirror::followFocus()
     const auto it = m_mirrored.find(QAccessible::uniqueId(QAccessible::queryAccessibleInterface(focused)));
     if (it == m_mirrored.end())
         return;
-    if (!m_document["activeElement"].strictlyEquals(it->second.element)) {
+    // A table is read, not worked: its window has the focus, and a screen reader reads the
+    // table in it row by row, as it reads a page.
+    val element = it->second.element;
+    if (element["tagName"].as<std::string>() == "TABLE")
+        element = element["parentElement"];
+    if (!m_document["activeElement"].strictlyEquals(element)) {
         m_focusing = true;
-        it->second.element.call<void>("focus");
+        element.call<void>("focus");
         m_focusing = false;
     }
 }
@@ -391,8 +408,14 @@ void PageMirror::fromPage(const val &event)
     const std::string type = event["type"].as<std::string>();
     const val target = event["target"];
     const bool inMirror = m_root.call<bool>("contains", target);
+    if (type == "cut" || type == "copy" || type == "paste") {
+        if (inMirror)
+            event.call<void>("stopPropagation"); // the input's own, as in any page
+        return;
+    }
     if (type == "pointerdown") {
         m_following = false;
+        labelQtInput();
         return;
     }
     if (type == "focusin") {
@@ -403,7 +426,10 @@ void PageMirror::fromPage(const val &event)
                 schedule(); // Qt took the focus: it comes back once the mirror is up to date
             return;
         }
-        m_following = true;
+        if (!m_following) {
+            m_following = true;
+            labelQtInput();
+        }
         if (QAccessibleInterface *iface = interfaceOf(target))
             focusFromPage(QAccessible::uniqueId(iface));
         return;

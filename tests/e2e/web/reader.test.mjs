@@ -25,6 +25,12 @@ test("the calculator: its boxes, buttons and results, and each result spoken onc
     "the focus starts where the desktop program puts it");
   for (const caption of p.boxes)
     assert.equal(await p.control(page, p.main, "textbox", caption).count(), 1, caption);
+  // A paste into a box is the box's, wherever the program's focus is.
+  assert.equal(await p.control(page, p.main, "textbox", p.boxes[0]).evaluate((box) => {
+    const paste = new ClipboardEvent("paste", { bubbles: true, cancelable: true });
+    box.dispatchEvent(paste);
+    return paste.defaultPrevented;
+  }), false);
   for (const name of ["ПЛОТНОСТЬ МАТЕРИАЛОВ", "РАСЧЕТ", "ОЧИСТИТЬ", "ВЫХОД"])
     assert.equal(await p.control(page, p.main, "button", name).count(), 1, name);
   const live = page.locator("#reader > [role=status]");
@@ -62,8 +68,8 @@ test("the catalogue and every table, row by row, in the window with the focus", 
     await page.keyboard.press("Enter");
     const dialog = p.dialog(page, table.caption);
     await dialog.waitFor();
-    assert.ok(await focused(dialog.getByRole("table")), table.name);
-    const grid = dialog.getByRole("table");
+    assert.ok(await focused(dialog), table.name);
+    const grid = dialog.getByRole("table", { name: table.caption });
     assert.deepEqual(await grid.getByRole("columnheader").allTextContents(), table.headers);
     const rows = [];
     for (const row of await grid.getByRole("row").all())
