@@ -149,10 +149,9 @@ void PageMirror::sync()
         if (!window)
             continue;
         Mirrored &dialog = place(window, "div", m_root, previous);
-        dialog.element.call<void>("setAttribute", std::string("role"),
-                                  std::string(window->role() == QAccessible::AlertMessage
-                                                  ? "alertdialog"
-                                                  : "dialog"));
+        dialog.element.call<void>(
+            "setAttribute", std::string("role"),
+            std::string(window->role() == QAccessible::AlertMessage ? "alertdialog" : "dialog"));
         const QString title = window->text(QAccessible::Name);
         if (dialog.name != title) {
             dialog.name = title;
@@ -260,8 +259,7 @@ Mirrored &PageMirror::place(QAccessibleInterface *iface, const char *tag, val co
         mirrored.element = element;
     }
     mirrored.seen = true;
-    const val expected =
-        previous.isNull() ? container["firstChild"] : previous["nextSibling"];
+    const val expected = previous.isNull() ? container["firstChild"] : previous["nextSibling"];
     if (!expected.strictlyEquals(mirrored.element))
         container.call<void>("insertBefore", mirrored.element, expected);
     previous = mirrored.element;
@@ -373,7 +371,8 @@ void PageMirror::followFocus()
     }
     if (!focused)
         return;
-    const auto it = m_mirrored.find(QAccessible::uniqueId(QAccessible::queryAccessibleInterface(focused)));
+    const auto it =
+        m_mirrored.find(QAccessible::uniqueId(QAccessible::queryAccessibleInterface(focused)));
     if (it == m_mirrored.end())
         return;
     // A table is read, not worked: its window has the focus, and a screen reader reads the

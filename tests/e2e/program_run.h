@@ -8,7 +8,6 @@
 
 #include <memory>
 
-
 // Where the program under test runs: the Linux program on the test's X display as it is;
 // kvarnel.exe through Wine, in a prefix made afresh, beside a window manager that honours
 // fixed borders as Windows does (xfwm4). KVARNEL_LANGUAGE ("ru", the default, or "en")

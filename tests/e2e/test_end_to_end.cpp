@@ -12,8 +12,9 @@
 using kvarnel::ui::MainWindow;
 
 // The built program started for real and driven as a user drives it: the Linux program or
-// kvarnel.exe under Wine on an X display (KVARNEL_EXECUTABLE names either). With KVARNEL_PICTURES naming a folder, it also leaves there a picture of
-// every window it opens, named after it, and of the whole screen (scripts/screenshots).
+// kvarnel.exe under Wine on an X display (KVARNEL_EXECUTABLE names either). With
+// KVARNEL_PICTURES naming a folder, it also leaves there a picture of every window it
+// opens, named after it, and of the whole screen (scripts/screenshots).
 class TestEndToEnd : public QObject
 {
     Q_OBJECT
