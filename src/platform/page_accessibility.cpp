@@ -51,7 +51,6 @@ struct Mirrored
 {
     val element = val::null();
     QString name;
-    QString value;
     QRect rect;
     bool seen = false;
 };
@@ -80,7 +79,7 @@ class PageMirror
     void labelQtInput();
     void announce(const QString &message);
     void followFocus();
-    void focusFromPage(QAccessible::Id id);
+    void focusFromPage(QAccessibleInterface *iface);
     QAccessibleInterface *interfaceOf(const val &element) const;
 
     val m_document = val::global("document");
@@ -388,10 +387,9 @@ void PageMirror::followFocus()
 }
 
 // The mirror was tabbed to: the program's focus moves to the same control, in its window.
-void PageMirror::focusFromPage(QAccessible::Id id)
+void PageMirror::focusFromPage(QAccessibleInterface *iface)
 {
-    QAccessibleInterface *iface = QAccessible::accessibleInterface(id);
-    auto *widget = iface ? qobject_cast<QWidget *>(iface->object()) : nullptr;
+    auto *widget = qobject_cast<QWidget *>(iface->object());
     if (!widget)
         return;
     m_focusing = true;
@@ -430,7 +428,7 @@ void PageMirror::fromPage(const val &event)
             labelQtInput();
         }
         if (QAccessibleInterface *iface = interfaceOf(target))
-            focusFromPage(QAccessible::uniqueId(iface));
+            focusFromPage(iface);
         return;
     }
     QAccessibleInterface *iface = interfaceOf(target);

@@ -3,6 +3,7 @@
 // served on 127.0.0.1 and opened in Debian's Chromium, driven by Playwright. Windows are
 // found as Qt makes them, elements of the page; controls by what the page tells screen
 // readers about them, which also says where each one is.
+import assert from "node:assert/strict";
 import { createServer } from "node:http";
 import { readFile } from "node:fs/promises";
 import { extname, join, normalize } from "node:path";
@@ -109,15 +110,25 @@ export const boxes = ["Наружный диаметр трубы (мм)", "То
                       "Плотность материала (кг/м3)"];
 export const results = ["Сечение трубы (мм2) =", "Масса  трубы  (кг/м) ="];
 
-// What the control shows, once it shows `expected` (or the time is up).
-export async function settled(locator, expected, timeout = 5000) {
-  let text;
+// What `read` answers, once it answers `expected` (or the time is up).
+export async function until(read, expected, timeout = 5000) {
+  let answer;
   for (const end = Date.now() + timeout; Date.now() < end; await new Promise((r) => setTimeout(r, 50))) {
-    text = (await locator.textContent()).trim();
-    if (text === expected)
+    answer = await read();
+    if (answer === expected)
       break;
   }
-  return text;
+  return answer;
 }
 
+// What the control shows, once it shows `expected`.
+export const settled = (locator, expected) =>
+  until(async () => (await locator.textContent()).trim(), expected);
+
 export const result = (page, index) => control(page, main, "status", results[index]);
+
+// Whether the page shows the pipe of 57, 3.5 and 8800: 587.965 mm² and 5.174092 kg/m.
+export async function assertCalculated(page, message) {
+  for (const [index, number] of ["587.965", "5.174092"].entries())
+    assert.equal(await settled(result(page, index), shown(number)), shown(number), message);
+}
