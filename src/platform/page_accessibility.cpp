@@ -73,7 +73,7 @@ class PageMirror
     void sync();
     void mirrorChildren(QAccessibleInterface *parent, val container, QPoint origin);
     Mirrored &place(QAccessibleInterface *iface, const char *tag, val container, val &previous);
-    void setName(Mirrored &mirrored, QAccessibleInterface *iface);
+    void setName(Mirrored &mirrored, QAccessibleInterface *iface, QAccessibleInterface *parent);
     void setGeometry(Mirrored &mirrored, QRect rect);
     void fillTable(val element, QAccessibleInterface *table);
     void labelQtInput();
@@ -189,9 +189,12 @@ void PageMirror::labelQtInput()
     input.call<void>("setAttribute", std::string("aria-label"), utf8(name));
     // While the mirror has the focus Qt's input is out of use, so that Qt cannot take the
     // focus away (a screen reader would announce every moment it had it) nor anything be
-    // pasted into it.
+    // pasted into it; nor is it read, as an entry outside every window, when the screen
+    // reader reads the page through.
     input.set("disabled", m_following);
     input.set("readOnly", m_following);
+    input.call<void>("setAttribute", std::string("aria-hidden"),
+                     std::string(m_following ? "true" : "false"));
 }
 
 void PageMirror::mirrorChildren(QAccessibleInterface *parent, val container, QPoint origin)
@@ -223,10 +226,7 @@ void PageMirror::mirrorChildren(QAccessibleInterface *parent, val container, QPo
         }
         Mirrored &mirrored = place(child, tag, container, previous);
         setGeometry(mirrored, child->rect().translated(-origin));
-        setName(mirrored, child);
-        if (child->role() == QAccessible::Table && mirrored.name.isEmpty()) // named by its window
-            mirrored.element.call<void>("setAttribute", std::string("aria-labelledby"),
-                                        container["id"]);
+        setName(mirrored, child, parent);
     }
 }
 
@@ -252,8 +252,6 @@ Mirrored &PageMirror::place(QAccessibleInterface *iface, const char *tag, val co
             element.call<void>("setAttribute", std::string("aria-live"), std::string("off"));
         } else if (std::string(tag) == "table") {
             fillTable(element, iface);
-        } else if (std::string(tag) == "div") { // a window, which takes the focus for its table
-            element.set("tabIndex", -1);
         }
         mirrored.element = element;
     }
@@ -265,7 +263,8 @@ Mirrored &PageMirror::place(QAccessibleInterface *iface, const char *tag, val co
     return mirrored;
 }
 
-void PageMirror::setName(Mirrored &mirrored, QAccessibleInterface *iface)
+void PageMirror::setName(Mirrored &mirrored, QAccessibleInterface *iface,
+                         QAccessibleInterface *parent)
 {
     val &element = mirrored.element;
     const std::string tag = element["tagName"].as<std::string>();
@@ -274,13 +273,13 @@ void PageMirror::setName(Mirrored &mirrored, QAccessibleInterface *iface)
         if (fromUtf8(element["value"]) != value)
             element.set("value", utf8(value));
     } else {
-        const QString name = iface->text(QAccessible::Name);
+        QString name = iface->text(QAccessible::Name);
+        if (tag == "TABLE" && name.isEmpty()) // a table alone in its window is named by it
+            name = parent->text(QAccessible::Name);
         if (mirrored.name != name) {
             mirrored.name = name;
-            if (tag == "TABLE")
-                element.call<void>("setAttribute", std::string("aria-label"), utf8(name));
-            else
-                element.set("textContent", utf8(name)); // text, never markup
+            // text, never markup
+            (tag == "TABLE" ? element["caption"] : element).set("textContent", utf8(name));
         }
     }
     if (tag == "INPUT" || tag == "OUTPUT") {
@@ -310,6 +309,11 @@ void PageMirror::fillTable(val element, QAccessibleInterface *iface)
     QAccessibleTableInterface *table = iface->tableInterface();
     if (!table)
         return;
+    // Its caption takes the focus, so that a screen reader says which window has opened
+    // and then reads the rows beneath it (a focused table or cell it takes for a widget).
+    val caption = m_document.call<val>("createElement", std::string("caption"));
+    caption.set("tabIndex", -1); // focusable from the program, never by Tab
+    element.call<void>("appendChild", caption);
     const auto addRow = [&](const char *cellTag, auto textOf) {
         val row = m_document.call<val>("createElement", std::string("tr"));
         for (int column = 0; column < table->columnCount(); ++column) {
@@ -374,11 +378,11 @@ void PageMirror::followFocus()
         m_mirrored.find(QAccessible::uniqueId(QAccessible::queryAccessibleInterface(focused)));
     if (it == m_mirrored.end())
         return;
-    // A table is read, not worked: its window has the focus, and a screen reader reads the
-    // table in it row by row, as it reads a page.
+    // A table is read, not worked: its caption has the focus, and a screen reader reads on
+    // from there row by row, as it reads a page.
     val element = it->second.element;
     if (element["tagName"].as<std::string>() == "TABLE")
-        element = element["parentElement"];
+        element = element["caption"];
     if (!m_document["activeElement"].strictlyEquals(element)) {
         m_focusing = true;
         element.call<void>("focus");
