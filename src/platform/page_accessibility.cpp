@@ -77,6 +77,10 @@ class PageMirror
     void setGeometry(Mirrored &mirrored, QRect rect);
     void fillTable(val element, QAccessibleInterface *table);
     void labelQtInput();
+    QAccessibleInterface *boxWithQtInput() const;
+    void fromQtInput(const val &event, const std::string &type);
+    void toQtInput();
+    static void toBox(QAccessibleInterface *box, const val &input);
     void announce(const QString &message);
     void followFocus();
     void focusFromPage(QAccessibleInterface *iface);
@@ -85,13 +89,15 @@ class PageMirror
     val m_document = val::global("document");
     val m_root = val::null();
     val m_live = val::null();
+    val m_qtInput = val::null(); // the input element Qt types through
     std::unordered_map<QAccessible::Id, Mirrored> m_mirrored;
     QTimer m_sync;
     // Whether the page's focus is in the mirror, where it follows the program's focus: so
     // from the start, and again once the mirror is tabbed into; not after a click or a tap
     // on the windows, which Qt then takes the keys of itself.
     bool m_following = true;
-    bool m_focusing = false; // while the mirror moves the focus itself
+    bool m_focusing = false;  // while the mirror moves the focus itself
+    bool m_composing = false; // while an input method composes in Qt's input
 };
 
 PageMirror::PageMirror()
@@ -117,6 +123,13 @@ PageMirror::PageMirror()
     // What is cut, copied or pasted in the mirror is the mirror's, not Qt's clipboard's.
     for (const char *type : {"cut", "copy", "paste"})
         val::global("window").call<void>("addEventListener", std::string(type), listener, capture);
+    // What reaches Qt's input while a box has the focus, before Qt's own handlers see it.
+    m_qtInput = m_document.call<val>("querySelector", std::string("body > input"));
+    if (!m_qtInput.isNull()) {
+        for (const char *type :
+             {"input", "compositionstart", "compositionupdate", "compositionend"})
+            m_qtInput.call<void>("addEventListener", std::string(type), listener, capture);
+    }
 
     m_sync.setSingleShot(true);
     m_sync.setInterval(0);
@@ -126,12 +139,85 @@ PageMirror::PageMirror()
 void PageMirror::handle(QAccessibleEvent *event)
 {
     QAccessibleInterface *iface = event->accessibleInterface();
-    if (event->type() == QAccessible::ObjectShow && iface &&
-        iface->role() == QAccessible::Notification) {
-        announce(iface->text(QAccessible::Name));
-        return;
+    switch (event->type()) {
+    case QAccessible::ObjectShow:
+        if (iface && iface->role() == QAccessible::Notification) {
+            announce(iface->text(QAccessible::Name));
+            return;
+        }
+        break;
+    case QAccessible::TextInserted:
+    case QAccessible::TextRemoved:
+    case QAccessible::TextUpdated:
+    case QAccessible::TextCaretMoved:
+    case QAccessible::TextSelectionChanged:
+        toQtInput(); // at once, before the keyboard's next edit
+        break;
+    default:
+        break;
     }
     schedule();
+}
+
+// Qt 6.8 passes on to a box only part of what a keyboard does to its input: a word that
+// replaces what was typed (an autocorrection, a suggestion taken) is added to it instead.
+// So while a box has the focus, Qt's input holds the box's text, the browser edits it as
+// it edits any input, and what it then holds is the box's text.
+QAccessibleInterface *PageMirror::boxWithQtInput() const
+{
+    QWidget *focused = QApplication::focusWidget();
+    if (m_following || m_qtInput.isNull() || !focused)
+        return nullptr;
+    QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(focused);
+    return iface && iface->role() == QAccessible::EditableText && iface->textInterface() ? iface
+                                                                                         : nullptr;
+}
+
+void PageMirror::toQtInput()
+{
+    QAccessibleInterface *box = boxWithQtInput();
+    if (!box || m_composing) // an input method's composition is the input's until it ends
+        return;
+    const QString value = box->text(QAccessible::Value);
+    if (fromUtf8(m_qtInput["value"]) != value)
+        m_qtInput.set("value", utf8(value));
+    QAccessibleTextInterface *text = box->textInterface();
+    int start = text->cursorPosition();
+    int end = start;
+    if (text->selectionCount() > 0)
+        text->selection(0, &start, &end);
+    m_qtInput.call<void>("setSelectionRange", start, end);
+}
+
+void PageMirror::fromQtInput(const val &event, const std::string &type)
+{
+    QAccessibleInterface *box = boxWithQtInput();
+    if (!box)
+        return;
+    event.call<void>("stopImmediatePropagation");
+    if (type == "compositionstart" || type == "compositionupdate") {
+        m_composing = true;
+        return;
+    }
+    if (type == "compositionend")
+        m_composing = false;
+    toBox(box, event["target"]);
+}
+
+// What was typed into an input, however the keyboard delivered it, is the box's text, with
+// the cursor and the selection where the input has them.
+void PageMirror::toBox(QAccessibleInterface *box, const val &input)
+{
+    const QString value = fromUtf8(input["value"]);
+    if (box->text(QAccessible::Value) != value)
+        box->setText(QAccessible::Value, value);
+    if (QAccessibleTextInterface *text = box->textInterface()) {
+        const int start = input["selectionStart"].as<int>();
+        const int end = input["selectionEnd"].as<int>();
+        text->setCursorPosition(end);
+        if (start != end)
+            text->setSelection(0, start, end);
+    }
 }
 
 // The whole tree is walked again after every change: a few dozen interfaces, of which only
@@ -408,6 +494,10 @@ void PageMirror::fromPage(const val &event)
 {
     const std::string type = event["type"].as<std::string>();
     const val target = event["target"];
+    if (target.strictlyEquals(m_qtInput) && (type == "input" || type.starts_with("composition"))) {
+        fromQtInput(event, type);
+        return;
+    }
     const bool inMirror = m_root.call<bool>("contains", target);
     if (type == "cut" || type == "copy" || type == "paste") {
         if (inMirror)
@@ -442,18 +532,7 @@ void PageMirror::fromPage(const val &event)
         if (QAccessibleActionInterface *actions = iface->actionInterface())
             actions->doAction(QAccessibleActionInterface::pressAction());
     } else if (type == "input" || type == "select") {
-        // What was typed into the input, however the keyboard delivered it, is the box's
-        // text, with the cursor and the selection where the input has them.
-        const QString value = fromUtf8(target["value"]);
-        if (iface->text(QAccessible::Value) != value)
-            iface->setText(QAccessible::Value, value);
-        if (QAccessibleTextInterface *text = iface->textInterface()) {
-            const int start = target["selectionStart"].as<int>();
-            const int end = target["selectionEnd"].as<int>();
-            text->setCursorPosition(end);
-            if (start != end)
-                text->setSelection(0, start, end);
-        }
+        toBox(iface, target);
     }
 }
 

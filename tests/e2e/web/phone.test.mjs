@@ -15,9 +15,9 @@ let site, browser;
 before(async () => { site = await p.serve(); browser = await p.launch(); });
 after(async () => { await browser.close(); await site.close(); });
 
-// How a keyboard hands over "57": key by key; as a whole (a suggestion taken, a paste,
-// voice or swipe typing); composed through an input method, then committed; and with a
-// slip taken back by Backspace.
+// How a keyboard hands over "57": key by key; as a whole (a suggestion taken, voice or
+// swipe typing); composed through an input method, then committed; as a word that replaces
+// a slip (an autocorrection); pasted; and with slips taken back by Backspace and Delete.
 const ways = {
   "key by key": (page, text) => page.keyboard.type(text),
   "whole": (page, text) => page.keyboard.insertText(text),
@@ -27,14 +27,26 @@ const ways = {
         { text: text.slice(0, length), selectionStart: length, selectionEnd: length });
     await ime.send("Input.insertText", { text });
   },
-  "with a deletion": async (page, text) => {
-    await page.keyboard.insertText(`${text}9`);
+  "replacing a slip": async (page, text, ime) => {
+    await page.keyboard.type(`9${text.slice(1)}`);
+    await ime.send("Input.imeSetComposition", { text, selectionStart: text.length,
+      selectionEnd: text.length, replacementStart: 0, replacementEnd: text.length });
+    await ime.send("Input.insertText", { text });
+  },
+  "pasted": async (page, text) => {
+    await page.evaluate((copied) => navigator.clipboard.writeText(copied), text);
+    await page.keyboard.press("Control+V");
+  },
+  "with deletions": async (page, text) => {
+    await page.keyboard.insertText(`9${text}9`);
     await page.keyboard.press("Backspace");
+    await page.keyboard.press("Home");
+    await page.keyboard.press("Delete");
   },
 };
 
 test("57, 3.5 and 8800 give 587,965 and 5,174092 however the keyboard types them", async () => {
-  const page = await p.open(browser, site, phone);
+  const page = await p.open(browser, site, { ...phone, permissions: ["clipboard-write"] });
   const ime = await page.context().newCDPSession(page);
   const frame = await p.window(page, p.main).boundingBox();
   assert.ok(frame.x >= 0 && frame.x + frame.width <= phone.viewport.width, "the calculator whole");
