@@ -126,6 +126,7 @@ PageMirror::PageMirror()
     // What reaches Qt's input while a box has the focus, before Qt's own handlers see it.
     m_qtInput = m_document.call<val>("querySelector", std::string("body > input"));
     if (!m_qtInput.isNull()) {
+        m_qtInput.set("tabIndex", -1); // Tab passes it by
         for (const char *type :
              {"input", "compositionstart", "compositionupdate", "compositionend"})
             m_qtInput.call<void>("addEventListener", std::string(type), listener, capture);
@@ -262,7 +263,7 @@ void PageMirror::sync()
 // does: it is named after the control the keys go to, and Tab passes it by.
 void PageMirror::labelQtInput()
 {
-    val input = m_document.call<val>("querySelector", std::string("body > input"));
+    val &input = m_qtInput;
     QWidget *focused = QApplication::focusWidget();
     if (input.isNull() || !focused)
         return;
@@ -271,7 +272,6 @@ void PageMirror::labelQtInput()
         return;
     QAccessibleInterface *label = labelOf(iface);
     const QString name = (label ? label : iface)->text(QAccessible::Name);
-    input.set("tabIndex", -1);
     input.call<void>("setAttribute", std::string("aria-label"), utf8(name));
     // While the mirror has the focus Qt's input is out of use, so that Qt cannot take the
     // focus away (a screen reader would announce every moment it had it) nor anything be
