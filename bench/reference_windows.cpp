@@ -6,10 +6,11 @@
 // for it and 6 ms for every later one. Run it on a display:
 //   xvfb-run -a build/bench/bench_reference_windows
 #include "app/program.h"
+#include "design/catalogue_form.h"
+#include "design/main_form.h"
+#include "design/table_drawing.h"
+#include "find_control.h"
 #include "platform/application.h"
-#include "ui/catalogue_window.h"
-#include "ui/main_window.h"
-#include "ui/reference_window.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -22,6 +23,8 @@
 #include <vector>
 
 namespace {
+
+using kvarnel::design::CatalogueForm;
 
 // Notes when a widget has been painted.
 class PaintWatch : public QObject
@@ -56,16 +59,15 @@ struct Opening
 };
 
 // Milliseconds from the click on the catalogue's button `index` to the table painted.
-Opening open(kvarnel::Program &program, int index)
+Opening open(int index)
 {
-    auto buttons = program.catalogue()->findChildren<QPushButton *>();
-    std::sort(buttons.begin(), buttons.end(),
-              [](const QPushButton *a, const QPushButton *b) { return a->y() < b->y(); });
+    const auto i = static_cast<std::size_t>(index);
+    QWidget *button = findControl<CatalogueForm>(findWindow(CatalogueForm::frame.name), i);
     QElapsedTimer clock;
     clock.start();
-    QTest::mouseClick(buttons.at(index), Qt::LeftButton);
-    QWidget *window = program.reference(index);
-    QWidget *picture = window->findChild<QWidget *>(QStringLiteral("Image1"));
+    QTest::mouseClick(button, Qt::LeftButton);
+    QWidget *window = findWindow(kvarnel::reference::densityTables[i].window.name);
+    QWidget *picture = window->findChild<QWidget *>(kvarnel::design::tablePictureName);
     waitUntilPainted(picture);
     const double opened = clock.nsecsElapsed() / 1e6;
     clock.restart();
@@ -84,17 +86,17 @@ int main(int argc, char *argv[])
     std::setlocale(LC_NUMERIC, "C");
     kvarnel::Program program;
     program.start();
-    waitUntilPainted(program.mainWindow());
+    waitUntilPainted(findWindow(kvarnel::design::MainForm::frame.name));
     program.showCatalogue();
-    waitUntilPainted(program.catalogue());
+    waitUntilPainted(findWindow(CatalogueForm::frame.name));
 
     std::printf("%-8s %10s %12s %12s\n", "window", "first ms", "median ms", "repaint ms");
     const int tables = static_cast<int>(kvarnel::reference::densityTables.size());
     for (int index = 0; index < tables; ++index) {
-        const double first = open(program, index).open;
+        const double first = open(index).open;
         std::vector<double> times, repaints;
         for (int i = 0; i < 15; ++i) {
-            const Opening opening = open(program, index);
+            const Opening opening = open(index);
             times.push_back(opening.open);
             repaints.push_back(opening.repaint);
         }

@@ -1,27 +1,76 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "design/terms.h"
+
+#include <QColor>
 #include <QRect>
 #include <QSize>
 
 #include <array>
+#include <optional>
 
 // The program's fixed facts written out a second time, by hand, from the window
-// definitions and the standards' extracts: what the tests hold the program's own data and
-// windows to, so that a slip in either copy fails. Sizes in pixels are twips divided by
-// 15, worked out here.
+// definitions and the standards' extracts: what the tests hold the program's own
+// description and windows to, so that a slip in either copy fails. Sizes in pixels are
+// twips divided by 15, worked out here.
 namespace expected {
 
-inline constexpr QSize mainWindow{257, 297};
+using kvarnel::design::ControlKind;
+using kvarnel::design::Face;
 
-// The catalogue: a button of 313 × 25 every 32 from (8, 8), the window 10 below the last.
-constexpr QRect catalogueButton(int index)
+struct Window
 {
-    return {8, 8 + 32 * index, 313, 25};
-}
-constexpr QSize catalogue(int buttons)
+    const char *name;
+    const char *caption;
+    QSize twips;  // client
+    QSize pixels; // the same
+};
+
+inline constexpr Window mainWindow{"Form1", "Кварнель", {3855, 4455}, {257, 297}};
+inline constexpr Window catalogue{"Form2", "Плотность материалов", {4935, 4005}, {329, 267}};
+
+struct Control
 {
-    return {329, catalogueButton(buttons - 1).bottom() + 1 + 10};
+    ControlKind kind;
+    const char *name;
+    const char *text;
+    QRect twips;
+    const char *names = nullptr; // the control a caption names for screen readers
+    std::optional<kvarnel::design::Font> font = std::nullopt;
+};
+
+// In tab order.
+// clang-format off
+inline constexpr Control mainControls[] = {
+    {ControlKind::Label, "Label1", "Наружный диаметр трубы (мм)", {120, 240, 2415, 255}, "Text1"},
+    {ControlKind::Label, "Label2", "Толщина стенки трубы (мм)", {120, 600, 2415, 255}, "Text2"},
+    {ControlKind::Label, "Label3", "Плотность материала (кг/м3)", {120, 960, 2415, 255}, "Text3"},
+    {ControlKind::Button, "Command1", "ПЛОТНОСТЬ МАТЕРИАЛОВ", {120, 1320, 3615, 375}},
+    {ControlKind::Label, "Label4", "Сечение трубы (мм2) =", {120, 1920, 1815, 255}, "Label6"},
+    {ControlKind::Label, "Label5", "Масса  трубы  (кг/м) =", {120, 2400, 1815, 255}, "Label7"},
+    {ControlKind::TextBox, "Text1", "", {2640, 120, 1095, 285}},
+    {ControlKind::TextBox, "Text2", "", {2640, 480, 1095, 285}},
+    {ControlKind::TextBox, "Text3", "", {2640, 840, 1095, 285}},
+    {ControlKind::Result, "Label6", "", {2040, 1920, 1695, 255}, nullptr, {{Face::MsSansSerif, 9.75}}},
+    {ControlKind::Result, "Label7", "", {2040, 2280, 1695, 375}, nullptr, {{Face::Arial, 15.75}}},
+    {ControlKind::Button, "Command2", "РАСЧЕТ", {120, 2760, 3615, 375}},
+    {ControlKind::Button, "Command3", "ОЧИСТИТЬ", {120, 3240, 3615, 375}},
+    {ControlKind::Button, "Command4", "ВЫХОД", {120, 3720, 3615, 375}},
+    {ControlKind::Label, "Label8", "Vemra", {3240, 4200, 375, 255}},
+};
+// clang-format on
+
+// What an overflow shows, under the program's name, with one button.
+inline constexpr const char *overflow =
+    "Переполнение: введённые значения слишком велики для расчёта.";
+inline constexpr const char *alertButton = "ОК";
+
+// The catalogue: button i (Command1 first) at (120, 120 + 480 i), 4695 × 375 twips, captioned
+// as tables[i].button says.
+inline QRect catalogueButton(int index)
+{
+    return {120, 120 + 480 * index, 4695, 375};
 }
 
 struct Table
@@ -87,6 +136,16 @@ inline constexpr Table tables[] = {
      "Винипласт УВ-10", "1450 кг/м3", "b", 0, {46.0, 44.8, 91.31, 12.12}},
 };
 // clang-format on
+
+// The tables' colours.
+namespace colour {
+inline const QColor silver(192, 192, 192); // cells
+inline const QColor grey(128, 128, 128);   // the rule between the columns, odd bands
+inline const QColor white(255, 255, 255);  // the rule at the right edge, even bands
+inline const QColor yellow(255, 255, 0);   // headers
+inline const QColor green(0, 128, 0);      // grades
+inline const QColor plum(153, 51, 102);    // densities
+} // namespace colour
 
 // The table the tests of a single window open: brass, a density per grade, sizable.
 inline constexpr const Table &brass = tables[3];

@@ -76,19 +76,4 @@ void Program::quit()
     QApplication::exit(0);
 }
 
-ui::MainWindow *Program::mainWindow() const
-{
-    return m_main.window();
-}
-
-ui::CatalogueWindow *Program::catalogue() const
-{
-    return m_catalogue.window();
-}
-
-ui::ReferenceWindow *Program::reference(int index) const
-{
-    return m_references.at(static_cast<std::size_t>(index)).window();
-}
-
 } // namespace kvarnel

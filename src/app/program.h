@@ -31,10 +31,6 @@ class Program
     void showReference(int index);
     void quit();
 
-    ui::MainWindow *mainWindow() const;
-    ui::CatalogueWindow *catalogue() const;
-    ui::ReferenceWindow *reference(int index) const;
-
   private:
     WindowSlot<ui::MainWindow> m_main;
     WindowSlot<ui::CatalogueWindow> m_catalogue;

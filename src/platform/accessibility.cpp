@@ -7,8 +7,6 @@
 namespace kvarnel::platform {
 namespace {
 
-const QString announcementName = QStringLiteral("Announcement");
-
 // Why a notification: a value or description change of another object is not spoken.
 // Qt's AT-SPI bridge sends no value change for an object without a value, and sends a
 // changed description without its text, which Orca refuses; Orca ignores text changes
@@ -19,7 +17,7 @@ class Notification : public QWidget
   public:
     explicit Notification(QWidget *window) : QWidget(window)
     {
-        setObjectName(announcementName);
+        setObjectName(QStringLiteral("Announcement"));
         setGeometry(0, 0, 0, 0);
         setAttribute(Qt::WA_TransparentForMouseEvents);
         setFocusPolicy(Qt::NoFocus);
@@ -38,17 +36,15 @@ class NotificationAccessible : public QAccessibleWidget
 
 } // namespace
 
-void announce(QWidget *window, const QString &message)
+void Announcer::announce(const QString &message)
 {
-    QWidget *notification =
-        window->findChild<QWidget *>(announcementName, Qt::FindDirectChildrenOnly);
-    if (!notification) {
+    if (!m_notification) {
         provideAccessible<Notification, NotificationAccessible>();
-        notification = new Notification(window);
+        m_notification = new Notification(m_window);
     }
-    notification->hide();
-    notification->setAccessibleName(message);
-    notification->show();
+    m_notification->hide();
+    m_notification->setAccessibleName(message);
+    m_notification->show();
 }
 
 } // namespace kvarnel::platform

@@ -2,15 +2,25 @@
 #pragma once
 
 #include <QAccessible>
+#include <QPointer>
 #include <QString>
-
-class QWidget;
+#include <QWidget>
 
 namespace kvarnel::platform {
 
-// Has a screen reader speak `message` now, without moving the focus away from where the
-// user is: the window gains an invisible notification that appears with the message.
-void announce(QWidget *window, const QString &message);
+// Has a screen reader speak a message now, without moving the focus away from where the
+// user is: the window gains an invisible notification that appears with each message.
+class Announcer
+{
+  public:
+    explicit Announcer(QWidget *window) : m_window(window) {}
+
+    void announce(const QString &message);
+
+  private:
+    QWidget *m_window;
+    QPointer<QWidget> m_notification; // made at the first message
+};
 
 // From now on, assistive technology sees every widget of type W through an interface A,
 // made from the widget.

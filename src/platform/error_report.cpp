@@ -6,12 +6,12 @@
 
 namespace kvarnel::platform {
 
-void reportError(QWidget *owner, const QString &message)
+void reportError(QWidget *owner, const design::Alert &alert)
 {
-    auto *box = new QMessageBox(QMessageBox::Critical, QStringLiteral("Кварнель"), message,
-                                QMessageBox::Ok, owner);
+    auto *box = new QMessageBox(QMessageBox::Critical, QString::fromUtf8(alert.title),
+                                QString::fromUtf8(alert.message), QMessageBox::Ok, owner);
     box->setAttribute(Qt::WA_DeleteOnClose);
-    box->button(QMessageBox::Ok)->setText(QStringLiteral("ОК")); // Cyrillic, like every text here
+    box->button(QMessageBox::Ok)->setText(QString::fromUtf8(alert.button));
 #ifdef Q_OS_WASM
     box->open(); // a page cannot wait in a nested event loop: the box blocks its window only
 #else

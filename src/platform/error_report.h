@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-class QString;
+#include "design/terms.h"
+
 class QWidget;
 
 namespace kvarnel::platform {
 
 // Tells the user that something went wrong, in a modal message box owned by `owner`.
-void reportError(QWidget *owner, const QString &message);
+void reportError(QWidget *owner, const design::Alert &alert);
 
 } // namespace kvarnel::platform

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/fonts.h"
 
-#include "platform/units.h"
+#include "design/faces.h"
+#include "design/units.h"
 
 #include <QApplication>
 #include <QFontDatabase>
@@ -14,51 +15,26 @@
 #endif
 
 namespace kvarnel::platform {
-namespace {
 
-// The faces the windows were designed in, and where they are not installed (everywhere
-// but Windows) their metric twins from fonts-liberation: Liberation Sans and Serif share
-// Arial's and Times New Roman's advance widths, and Liberation Sans is the narrowest
-// common face in which every caption still fits its control in place of MS Sans Serif
-// (DejaVu Sans, a usual system default, does not). The face installed here is asked for
-// first and the other is the next choice: asked first for a face that is missing, Qt
+// The face installed here is asked for first (the original on Windows, its stand-in
+// elsewhere) and the other is the next choice: asked first for a face that is missing, Qt
 // searches the whole font configuration for a fallback before it tries the next one,
 // which delays the first window.
-QStringList families(Face face)
+QFont font(const design::Font &font)
 {
-    const auto choose = [](const char *original, const char *twin) {
+    const design::FaceFamilies faces = design::families(font.face);
+    const auto family = [](std::string_view name) { return QString::fromLatin1(name); };
 #ifdef Q_OS_WIN
-        return QStringList{QLatin1String(original), QLatin1String(twin)};
+    const QStringList families{family(faces.original), family(faces.standIn)};
 #else
-        return QStringList{QLatin1String(twin), QLatin1String(original)};
+    const QStringList families{family(faces.standIn), family(faces.original)};
 #endif
-    };
-    switch (face) {
-    case Face::MsSansSerif:
-        return choose("MS Sans Serif", "Liberation Sans");
-    case Face::Arial:
-        return choose("Arial", "Liberation Sans");
-    case Face::TimesNewRoman:
-        return choose("Times New Roman", "Liberation Serif");
-    }
-    return {};
-}
-
-} // namespace
-
-QFont font(Face face, double points, Weight weight)
-{
     QFont f;
-    f.setFamilies(families(face));
-    f.setPixelSize(pointsToPixels(points));
-    f.setWeight(weight == Weight::Bold ? QFont::Bold : QFont::Normal);
-    f.setStyleHint(face == Face::TimesNewRoman ? QFont::Serif : QFont::SansSerif);
+    f.setFamilies(families);
+    f.setPixelSize(design::pointsToPixels(font.points));
+    f.setWeight(font.weight == design::Weight::Bold ? QFont::Bold : QFont::Normal);
+    f.setStyleHint(faces.serif ? QFont::Serif : QFont::SansSerif);
     return f;
-}
-
-QFont dialogFont()
-{
-    return font(Face::MsSansSerif, 8.25);
 }
 
 void startFontSystem()
@@ -110,7 +86,7 @@ void setApplicationFonts()
         if (qtWindow || font != system)
             kept.emplace_back(className, font);
     }
-    QApplication::setFont(dialogFont());
+    QApplication::setFont(font(design::dialogFont));
     for (const auto &[className, font] : kept)
         QApplication::setFont(font, className);
 }

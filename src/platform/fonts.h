@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "platform/design.h"
+#include "design/terms.h"
 
 #include <QFont>
 
@@ -9,10 +9,8 @@
 
 namespace kvarnel::platform {
 
-QFont font(Face face, double points, Weight weight = Weight::Regular);
-
-// The windows' default dialog font, MS Sans Serif 8.25 pt.
-QFont dialogFont();
+// The font of a design: the face installed here, at its size in whole pixels.
+QFont font(const design::Font &font);
 
 // Start the font system before the application object is made, where it starts for less,
 // and give the application its fonts right after.

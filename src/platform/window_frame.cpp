@@ -14,14 +14,14 @@
 
 namespace kvarnel::platform {
 
-void applyFrame(QWidget *window, const WindowFrame &frame)
+void applyFrame(QWidget *window, const design::WindowFrame &frame)
 {
     window->setObjectName(QString::fromUtf8(frame.name));
     window->setWindowTitle(QString::fromUtf8(frame.caption));
-    const QSize client = toPixels(frame.client);
+    const QSize client = toQSize(frame.client);
     Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                             Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
-    if (frame.border == Border::Fixed) {
+    if (frame.border == design::Border::Fixed) {
         flags |= Qt::MSWindowsFixedSizeDialogHint;
         window->setFixedSize(client);
     } else {

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "platform/design.h"
+#include "design/terms.h"
 
 #include <optional>
 #include <span>
@@ -9,8 +9,8 @@
 
 namespace kvarnel::reference {
 
-using platform::Border;
-using platform::Weight;
+using design::Border;
+using design::Weight;
 
 // One line of a table: a grade and, unless the table has one density for all its grades,
 // the grade's own density. Texts are UTF-8 and shown exactly, inner blanks included.
@@ -38,7 +38,7 @@ struct MergedDensity
 // The content of one reference window. Lengths are millimetres at physical size.
 struct DensityTable
 {
-    platform::WindowFrame window;
+    design::WindowFrame window;
     std::string_view button; // the catalogue's button that opens it: exact, blanks included
     Header header;
     std::span<const GradeRow> rows;

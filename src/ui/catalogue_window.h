@@ -1,14 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "platform/design.h"
+#include "design/catalogue_form.h"
+#include "ui/controls.h"
 
 #include <QWidget>
 
 namespace kvarnel::ui {
 
 // The density reference's table of contents: a button per material group, one under
-// another in the order of the tables, each captioned as its table's record says.
+// another in the order of the tables.
 class CatalogueWindow : public QWidget
 {
     Q_OBJECT
@@ -16,14 +17,12 @@ class CatalogueWindow : public QWidget
   public:
     explicit CatalogueWindow(QWidget *parent = nullptr);
 
-    static const platform::WindowFrame frame; // as tall as its buttons need
-    // The button that opens table `index`, Command1 for the first, and where it lies.
-    static QString buttonName(int index);
-    static platform::TwipRect buttonRect(int index);
-
   signals:
     // index into the reference tables, in the order of the buttons
     void tableRequested(int index);
+
+  private:
+    Controls<design::CatalogueForm> m_controls;
 };
 
 } // namespace kvarnel::ui

@@ -9,72 +9,65 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include <algorithm>
 #include <limits>
 
 namespace kvarnel::ui {
 namespace {
 
-QWidget *createControl(const Control &control, QWidget *form)
+using design::ControlKind;
+
+QWidget *createControl(const design::Control &control, QWidget *window)
 {
-    const QString text =
-        QString::fromUtf8(control.text.data(), static_cast<qsizetype>(control.text.size()));
-    const QFont font =
-        control.font ? platform::font(control.font->face, control.font->points) : form->font();
-    QWidget *widget = nullptr;
+    const QString text = QString::fromUtf8(control.text);
     switch (control.kind) {
     case ControlKind::Label: {
-        auto *label = new QLabel(text, form);
+        auto *label = new QLabel(text, window);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         label->setTextFormat(Qt::PlainText);
-        widget = label;
-        break;
+        return label;
     }
-    case ControlKind::Result: {
-        auto *result = new FittingLabel(form);
-        result->setBaseFont(font); // it shrinks from this size to fit a long result
-        return result;
-    }
+    case ControlKind::Result:
+        return new FittingLabel(window);
     case ControlKind::TextBox: {
-        auto *box = new QLineEdit(text, form);
+        auto *box = new QLineEdit(text, window);
         box->setMaxLength(std::numeric_limits<int>::max());
-        widget = box;
-        break;
+        return box;
     }
     case ControlKind::Button: {
-        auto *button = new QPushButton(text, form);
+        auto *button = new QPushButton(text, window);
         // Enter presses the focused button, as the space bar does; no button is the
         // window's default, so Enter elsewhere does nothing.
         button->setAutoDefault(true);
         button->setDefault(false);
-        widget = button;
-        break;
+        return button;
     }
     }
-    if (control.font)
-        widget->setFont(font);
-    return widget;
+    return nullptr;
 }
 
 } // namespace
 
-const Control *find(std::span<const Control> controls, std::string_view name)
+void buildControls(QWidget *window, std::span<const design::Control> controls,
+                   std::span<QWidget *> widgets)
 {
-    const auto found = std::find_if(controls.begin(), controls.end(),
-                                    [name](const Control &c) { return name == c.name; });
-    return found == controls.end() ? nullptr : &*found;
-}
-
-void buildControls(QWidget *form, std::span<const Control> controls)
-{
-    for (const Control &control : controls) {
-        QWidget *widget = createControl(control, form);
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+        const design::Control &control = controls[i];
+        QWidget *widget = createControl(control, window);
         widget->setObjectName(QString::fromUtf8(control.name));
-        widget->setGeometry(platform::toPixels(control.rect));
+        widget->setGeometry(platform::toQRect(control.rect));
+        if (control.font) {
+            const QFont font = platform::font(*control.font);
+            if (auto *result = qobject_cast<FittingLabel *>(widget))
+                result->setBaseFont(font); // it shrinks from this size to fit a long result
+            else
+                widget->setFont(font);
+        }
+        widgets[i] = widget;
     }
-    for (const Control &caption : controls) {
-        if (caption.buddy)
-            control<QLabel>(form, caption.name)->setBuddy(control<QWidget>(form, caption.buddy));
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+        if (controls[i].buddy >= 0)
+            static_cast<QLabel *>(widgets[i])
+                ->setBuddy(widgets[static_cast<std::size_t>(controls[i].buddy)]);
     }
 }
 

@@ -1,53 +1,71 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "platform/design.h"
+#include "design/terms.h"
 
-#include <QString>
 #include <QWidget>
 
-#include <optional>
+#include <algorithm>
+#include <array>
+#include <cstddef>
+#include <iterator>
 #include <span>
-#include <string_view>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
 
 namespace kvarnel::ui {
 
-enum class ControlKind {
-    Label,
-    Result, // a label the program writes and the user may copy from (FittingLabel)
-    TextBox,
-    Button,
+class FittingLabel;
+
+// The widget that shows each kind of control.
+template<design::ControlKind> struct WidgetOf;
+template<> struct WidgetOf<design::ControlKind::Label>
+{
+    using type = QLabel;
+};
+template<> struct WidgetOf<design::ControlKind::Result>
+{
+    using type = FittingLabel;
+};
+template<> struct WidgetOf<design::ControlKind::TextBox>
+{
+    using type = QLineEdit;
+};
+template<> struct WidgetOf<design::ControlKind::Button>
+{
+    using type = QPushButton;
 };
 
-// A font of a control's own; without one a control uses its window's dialog font.
-struct ControlFont
+// Makes the controls as children of `window`, in the order given, each named, placed and
+// captioned as described; `widgets` receives them in the same order.
+void buildControls(QWidget *window, std::span<const design::Control> controls,
+                   std::span<QWidget *> widgets);
+
+// The controls of a window built from its description `Form`, reached by the description's
+// enumerators: get<Form::Text1>() is the QLineEdit that Text1 describes.
+template<typename Form> class Controls
 {
-    platform::Face face;
-    double points;
+  public:
+    explicit Controls(QWidget *window) { buildControls(window, Form::controls, m_widgets); }
+
+    template<int id> auto *get() const
+    {
+        using Widget = typename WidgetOf<Form::controls[id].kind>::type;
+        return static_cast<Widget *>(m_widgets[id]);
+    }
+
+    // By place, in a window whose controls are all of one kind.
+    template<design::ControlKind kind> auto *all(std::size_t index) const
+    {
+        static_assert(std::ranges::all_of(Form::controls,
+                                          [](const design::Control &c) { return c.kind == kind; }));
+        return static_cast<typename WidgetOf<kind>::type *>(m_widgets.at(index));
+    }
+
+  private:
+    std::array<QWidget *, std::size(Form::controls)> m_widgets{};
 };
-
-// One control of a window as the window definitions give it. A window's controls are
-// listed in tab order: the order they are created in is the order Tab visits them.
-struct Control
-{
-    ControlKind kind;
-    const char *name;      // becomes the objectName
-    std::string_view text; // UTF-8, shown exactly, blanks included
-    platform::TwipRect rect;
-    const char *buddy = nullptr; // a caption's control, which screen readers know by it
-    std::optional<ControlFont> font = std::nullopt;
-};
-
-// Creates the controls as children of `form`, in the order given.
-void buildControls(QWidget *form, std::span<const Control> controls);
-
-// The one of `controls` with this name, or null.
-const Control *find(std::span<const Control> controls, std::string_view name);
-
-// The control of `form` with this name.
-template<typename T> T *control(const QWidget *form, const char *name)
-{
-    return form->findChild<T *>(QString::fromUtf8(name), Qt::FindDirectChildrenOnly);
-}
 
 } // namespace kvarnel::ui

@@ -12,7 +12,7 @@ namespace kvarnel::ui {
 namespace {
 
 // Named by its shown text, as a label is, and labelled by its caption: a screen reader
-// reading the line reads "Сечение трубы (мм2) = 587,965". Named after the caption, it
+// reading the line reads the caption, then the result. Named after the caption, it
 // would read the caption twice and never the result.
 class ResultAccessible : public QAccessibleWidget, public QAccessibleTextInterface
 {

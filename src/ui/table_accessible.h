@@ -15,7 +15,7 @@ class TableCellAccessible;
 class TablePicture;
 
 // A drawn density table as screen readers read it: a table named after its window, two
-// cells to a row, and the two column headers. Cell by cell it reads "Л63", "8800 кг/м3".
+// cells to a row, and the two column headers, read cell by cell: a grade, then its density.
 // A merged density is a cell in every row, spanning all the rows, so that moving up and
 // down the density column moves from grade to grade.
 //

@@ -48,8 +48,4 @@ class TableLayout
     std::vector<std::array<QRect, 2>> m_cells; // the header's, then each row's
 };
 
-// The same, for a table drawn once.
-QSize tableSize(const reference::DensityTable &table);
-void paintTable(QPainter &painter, const reference::DensityTable &table);
-
 } // namespace kvarnel::ui

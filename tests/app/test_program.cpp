@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/program.h"
+#include "design/catalogue_form.h"
+#include "design/main_form.h"
 #include "double_entry.h"
-#include "ui/catalogue_window.h"
-#include "ui/main_window.h"
-#include "ui/reference_window.h"
+#include "find_control.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -22,9 +22,28 @@ namespace {
 
 constexpr int tables = int(densityTables.size());
 
-QPushButton *button(QWidget *window, int number)
+using kvarnel::design::CatalogueForm;
+using kvarnel::design::MainForm;
+
+QWidget *mainWindow()
 {
-    return window->findChild<QPushButton *>(QStringLiteral("Command%1").arg(number));
+    return findWindow(MainForm::frame.name);
+}
+
+QWidget *catalogue()
+{
+    return findWindow(CatalogueForm::frame.name);
+}
+
+QWidget *table(int index)
+{
+    return findWindow(densityTables[std::size_t(index)].window.name);
+}
+
+// The catalogue's button that opens table `index`.
+QPushButton *tableButton(QWidget *catalogue, int index)
+{
+    return qobject_cast<QPushButton *>(findControl<CatalogueForm>(catalogue, std::size_t(index)));
 }
 
 int visibleWindows()
@@ -46,7 +65,7 @@ class TestProgram : public QObject
     {
         m_program = std::make_unique<Program>();
         m_program->start();
-        QVERIFY(QTest::qWaitForWindowActive(m_program->mainWindow()));
+        QVERIFY(QTest::qWaitForWindowActive(mainWindow()));
     }
 
     void cleanup()
@@ -59,39 +78,37 @@ class TestProgram : public QObject
     void startsWithTheMainWindowAlone()
     {
         QCOMPARE(visibleWindows(), 1);
-        QCOMPARE(m_program->mainWindow()->windowIcon().availableSizes().size(), 5); // 16 to 64 px
+        QCOMPARE(mainWindow()->windowIcon().availableSizes().size(), 5); // 16 to 64 px
         QCOMPARE(QApplication::applicationVersion(), KVARNEL_VERSION);
         // The desktop entry installed beside the program is the one it names as its own.
         QVERIFY(QFileInfo::exists(
             QStringLiteral(KVARNEL_DATA_DIR "/%1.desktop").arg(QApplication::desktopFileName())));
-        QVERIFY(!m_program->catalogue());
+        QVERIFY(!catalogue());
         for (int i = 0; i < tables; ++i)
-            QVERIFY(!m_program->reference(i));
+            QVERIFY(!table(i));
     }
 
     void catalogueExistsOnce()
     {
-        QTest::mouseClick(button(m_program->mainWindow(), 1), Qt::LeftButton);
-        QPointer<kvarnel::ui::CatalogueWindow> first = m_program->catalogue();
+        QTest::mouseClick(findControl<MainForm, MainForm::Command1>(mainWindow()), Qt::LeftButton);
+        QPointer<QWidget> first = catalogue();
         QVERIFY(first && first->isVisible());
-        QTest::mouseClick(button(m_program->mainWindow(), 1), Qt::LeftButton);
-        QCOMPARE(m_program->catalogue(), first.data());
+        QTest::mouseClick(findControl<MainForm, MainForm::Command1>(mainWindow()), Qt::LeftButton);
+        QCOMPARE(catalogue(), first.data());
         QCOMPARE(visibleWindows(), 2);
         QVERIFY(QTest::qWaitForWindowActive(first));
-        QVERIFY(m_program->mainWindow()->isEnabled()); // modeless
+        QVERIFY(mainWindow()->isEnabled()); // modeless
     }
 
     void everyReferenceWindowSideBySide()
     {
         m_program->showCatalogue();
-        QWidget *catalogue = m_program->catalogue();
-        for (int number = 1; number <= tables; ++number) {
-            QTest::mouseClick(button(catalogue, number), Qt::LeftButton);
-            QTest::mouseClick(button(catalogue, number), Qt::LeftButton);
-            auto *window = m_program->reference(number - 1);
+        for (int index = 0; index < tables; ++index) {
+            QTest::mouseClick(tableButton(catalogue(), index), Qt::LeftButton);
+            QTest::mouseClick(tableButton(catalogue(), index), Qt::LeftButton);
+            QWidget *window = table(index);
             QVERIFY(window && window->isVisible());
             QVERIFY(!window->parentWidget()); // no owner
-            QCOMPARE(window->objectName(), densityTables[std::size_t(number - 1)].window.name);
         }
         QCOMPARE(visibleWindows(), tables + 2);
     }
@@ -101,27 +118,27 @@ class TestProgram : public QObject
         m_program->showCatalogue();
         m_program->showReference(3);
         m_program->showReference(4);
-        QPointer<QWidget> brass = m_program->reference(3);
+        QPointer<QWidget> brass = table(3);
         brass->close();
         QTRY_VERIFY(!brass); // deleted on close
-        QVERIFY(m_program->reference(4)->isVisible());
-        QVERIFY(m_program->catalogue()->isVisible());
+        QVERIFY(table(4)->isVisible());
+        QVERIFY(catalogue()->isVisible());
 
-        QTest::mouseClick(button(m_program->catalogue(), 4), Qt::LeftButton);
-        QVERIFY(m_program->reference(3) && m_program->reference(3)->isVisible());
-        QCOMPARE(m_program->reference(3)->windowTitle(), expected::brass.caption);
+        QTest::mouseClick(tableButton(catalogue(), 3), Qt::LeftButton);
+        QVERIFY(table(3) && table(3)->isVisible());
+        QCOMPARE(table(3)->windowTitle(), expected::brass.caption);
     }
 
     void closingTheCatalogueKeepsItsWindows()
     {
         m_program->showCatalogue();
         m_program->showReference(0);
-        m_program->catalogue()->close();
-        QTRY_VERIFY(!m_program->catalogue());
-        QVERIFY(m_program->reference(0)->isVisible());
+        catalogue()->close();
+        QTRY_VERIFY(!catalogue());
+        QVERIFY(table(0)->isVisible());
         m_program->showCatalogue();
-        QVERIFY(QTest::qWaitForWindowActive(m_program->catalogue()));
-        QCOMPARE(QApplication::focusWidget(), button(m_program->catalogue(), 1));
+        QVERIFY(QTest::qWaitForWindowActive(catalogue()));
+        QCOMPARE(QApplication::focusWidget(), tableButton(catalogue(), 0));
         m_program->showReference(0);
         QCOMPARE(visibleWindows(), 3);
     }
@@ -130,11 +147,11 @@ class TestProgram : public QObject
     {
         m_program->showReference(5); // Form9 is sizable, with a minimise box
         m_program->showReference(6);
-        QWidget *titanium = m_program->reference(6);
+        QWidget *titanium = table(6);
         titanium->showMinimized();
         QTRY_VERIFY(titanium->isMinimized());
         m_program->showReference(6);
-        QCOMPARE(m_program->reference(6), titanium);
+        QCOMPARE(table(6), titanium);
         QVERIFY(!titanium->isMinimized());
     }
 
@@ -146,9 +163,7 @@ class TestProgram : public QObject
         m_program->showReference(7);
         int closed = 0;
         int delay = 0;
-        for (QWidget *window : {static_cast<QWidget *>(m_program->mainWindow()),
-                                static_cast<QWidget *>(m_program->catalogue()),
-                                static_cast<QWidget *>(m_program->reference(7))}) {
+        for (QWidget *window : {mainWindow(), catalogue(), table(7)}) {
             QTimer::singleShot(delay += 50, window, [window, &closed] {
                 ++closed;
                 window->close();
@@ -163,13 +178,14 @@ class TestProgram : public QObject
         m_program->showCatalogue();
         for (int i = 0; i < tables; ++i)
             m_program->showReference(i);
-        QPointer<QWidget> catalogue = m_program->catalogue();
-        QTimer::singleShot(0, m_program->mainWindow(), [this] {
-            QTest::mouseClick(button(m_program->mainWindow(), 4), Qt::LeftButton);
+        QPointer<QWidget> open = catalogue();
+        QTimer::singleShot(0, mainWindow(), [] {
+            QTest::mouseClick(findControl<MainForm, MainForm::Command4>(mainWindow()),
+                              Qt::LeftButton);
         });
         QCOMPARE(runEventLoop(), 0);
         QTRY_COMPARE(QApplication::topLevelWidgets().size(), 0);
-        QVERIFY(!catalogue);
+        QVERIFY(!open);
     }
 
   private:

@@ -1,28 +1,25 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "program_run.h"
 
+#include "design/catalogue_form.h"
+#include "design/main_form.h"
 #include "platform/units.h"
-#include "reference/density_tables.h"
-#include "ui/catalogue_window.h"
-#include "ui/controls.h"
-#include "ui/main_window.h"
 #include "x_display.h"
 
 #include <QFileInfo>
 #include <QLine>
 #include <QThread>
 
-using kvarnel::platform::toPixels;
-using kvarnel::ui::CatalogueWindow;
-using kvarnel::ui::MainWindow;
+using kvarnel::design::CatalogueForm;
+using kvarnel::design::MainForm;
+using kvarnel::platform::toQRect;
 using namespace Qt::StringLiterals;
 
 namespace {
 
-QRect placeOf(const char *control)
+QRect placeOf(int control)
 {
-    const auto *found = kvarnel::ui::find(MainWindow::controls(), control);
-    return found ? toPixels(found->rect) : QRect();
+    return toQRect(MainForm::controls[control].rect);
 }
 
 } // namespace
@@ -111,13 +108,13 @@ bool ProgramRun::ends(int timeoutMs)
 
 Screen::Window ProgramRun::waitForMain()
 {
-    m_main = m_screen->waitForWindow(QString::fromUtf8(MainWindow::frame.caption), 30000);
+    m_main = m_screen->waitForWindow(QString::fromUtf8(MainForm::frame.caption), 30000);
     return m_main;
 }
 
 void ProgramRun::enter(const QStringList &texts)
 {
-    const char *boxes[] = {MainWindow::diameterBox, MainWindow::wallBox, MainWindow::densityBox};
+    const int boxes[] = {MainForm::Text1, MainForm::Text2, MainForm::Text3};
     for (qsizetype i = 0; i < texts.size() && i < qsizetype(std::size(boxes)); ++i) {
         click(boxes[i]);
         m_screen->key(QStringLiteral("ctrl+a"));
@@ -125,12 +122,12 @@ void ProgramRun::enter(const QStringList &texts)
     }
 }
 
-void ProgramRun::click(const char *control)
+void ProgramRun::click(int control)
 {
     m_screen->click(m_main, placeOf(control).center());
 }
 
-QString ProgramRun::copy(const char *result)
+QString ProgramRun::copy(int result)
 {
     const QRect place = placeOf(result);
     const int middle = place.center().y();
@@ -142,15 +139,16 @@ QString ProgramRun::copy(const char *result)
 
 Screen::Window ProgramRun::openCatalogue()
 {
-    click(MainWindow::densityButton);
-    m_catalogue = m_screen->waitForWindow(QString::fromUtf8(CatalogueWindow::frame.caption));
+    click(MainForm::Command1);
+    m_catalogue = m_screen->waitForWindow(QString::fromUtf8(CatalogueForm::frame.caption));
     return m_catalogue;
 }
 
 Screen::Window ProgramRun::openTable(int index)
 {
     m_screen->raise(m_catalogue); // the tables opened before may lie over it
-    m_screen->click(m_catalogue, toPixels(CatalogueWindow::buttonRect(index)).center());
+    m_screen->click(m_catalogue,
+                    toQRect(CatalogueForm::controls.at(std::size_t(index)).rect).center());
     const auto &table = kvarnel::reference::densityTables.at(std::size_t(index));
     return m_screen->waitForWindow(QString::fromUtf8(table.window.caption));
 }
@@ -158,7 +156,7 @@ Screen::Window ProgramRun::openTable(int index)
 bool ProgramRun::exitsWithStatusZero()
 {
     m_screen->raise(m_main); // the others may lie over it
-    click(MainWindow::exitButton);
+    click(MainForm::Command4);
     return ends();
 }
 

@@ -57,11 +57,11 @@ class ProgramRun
     // The main window, once it is shown; 0 if it is not.
     Screen::Window waitForMain();
     void enter(const QStringList &texts); // into the three boxes, in order
-    void click(const char *control);      // a control of the main window, by name
-    QString copy(const char *result);     // dragged over, then Ctrl+C
+    void click(int control);              // a control of the main window (MainForm::Command2)
+    QString copy(int result);             // dragged over, then Ctrl+C
     Screen::Window openCatalogue();
     Screen::Window openTable(int index); // from the catalogue
-    // «ВЫХОД» ends the program, with status 0.
+    // The exit button (Command4) ends the program, with status 0.
     bool exitsWithStatusZero();
 
   private:

@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "design/catalogue_form.h"
+#include "design/main_form.h"
 #include "double_entry.h"
 #include "program_run.h"
-#include "reference/density_tables.h"
-#include "ui/catalogue_window.h"
-#include "ui/main_window.h"
 
 #include <QTest>
 
 #include <memory>
 
-using kvarnel::ui::MainWindow;
+using kvarnel::design::CatalogueForm;
+using kvarnel::design::MainForm;
 
 // The built program started for real and driven as a user drives it: the Linux program or
 // kvarnel.exe under Wine on an X display (KVARNEL_EXECUTABLE names either). With
@@ -35,26 +35,26 @@ class TestEndToEnd : public QObject
         const Screen &screen = run.screen();
         const auto main = run.waitForMain();
         QVERIFY(main);
-        QCOMPARE(screen.clientSize(main), expected::mainWindow);
+        QCOMPARE(screen.clientSize(main), expected::mainWindow.pixels);
         QVERIFY(screen.hasFixedSize(main));
 
         run.enter({QStringLiteral("57"), QStringLiteral("3.5"), QStringLiteral("8800")});
-        run.click(MainWindow::calculateButton);
-        picture(run, main, MainWindow::frame.name);
-        QCOMPARE(run.copy(MainWindow::areaResult), shown("587.965"));
-        QCOMPARE(run.copy(MainWindow::massResult), shown("5.174092"));
+        run.click(MainForm::Command2);
+        picture(run, main, MainForm::frame.name);
+        QCOMPARE(run.copy(MainForm::Label6), shown("587.965"));
+        QCOMPARE(run.copy(MainForm::Label7), shown("5.174092"));
 
         run.enter({QStringLiteral("1E160")});
-        run.click(MainWindow::calculateButton);
-        const QString title = QString::fromUtf8(MainWindow::frame.caption);
+        run.click(MainForm::Command2);
+        const QString title = QString::fromUtf8(MainForm::frame.caption);
         QVERIFY(screen.waitForWindow(title, 10000, main));
         QTest::qWait(1000);
         screen.key(QStringLiteral("Return")); // its one button has the focus
         QTRY_VERIFY(!screen.waitForWindow(title, 100, main));
         QVERIFY(run.isRunning());
         run.enter({QStringLiteral("57")});
-        run.click(MainWindow::calculateButton);
-        QCOMPARE(run.copy(MainWindow::areaResult), shown("587.965"));
+        run.click(MainForm::Command2);
+        QCOMPARE(run.copy(MainForm::Label6), shown("587.965"));
         if (!qEnvironmentVariableIsEmpty("KVARNEL_PICTURES")) { // with the brass table beside
             run.openCatalogue();
             run.openTable(int(&expected::brass - expected::tables));
@@ -73,8 +73,8 @@ class TestEndToEnd : public QObject
         const auto catalogue = run.openCatalogue();
         QVERIFY(catalogue);
         const int tables = int(kvarnel::reference::densityTables.size());
-        QCOMPARE(display.clientSize(catalogue), expected::catalogue(tables));
-        picture(run, catalogue, kvarnel::ui::CatalogueWindow::frame.name);
+        QCOMPARE(display.clientSize(catalogue), expected::catalogue.pixels);
+        picture(run, catalogue, CatalogueForm::frame.name);
         QList<Screen::Window> windows{main, catalogue};
         for (int i = 0; i < tables; ++i) {
             const expected::Table &table = expected::tables[i];

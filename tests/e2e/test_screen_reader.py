@@ -3,7 +3,8 @@
 """The program as a screen reader meets it: over AT-SPI, through Qt's bridge.
 
 Run on an X display inside a session D-Bus (the CTest entry gives both); the AT-SPI bus
-and registry start on demand. KVARNEL_EXECUTABLE names the program. Everything is read
+and registry start on demand. KVARNEL_EXECUTABLE names the program, KVARNEL_FACTS the
+windows' description (expected_facts writes it), by which it finds what it reads. Everything is read
 and driven through AT-SPI alone, as Orca would: the names, the shown results, the events
 that carry a new result, the overflow alert and the reference tables cell by cell. Then
 every table and text call is made raw, with arguments no screen reader would send, as a
@@ -11,6 +12,7 @@ careless client might: each must be answered, and the program must live on.
 """
 
 import itertools
+import json
 import os
 import subprocess
 import sys
@@ -24,6 +26,20 @@ from gi.repository import Atspi, Gio, GLib  # noqa: E402
 Role = Atspi.Role
 failures = []
 events = []
+
+with open(os.environ["KVARNEL_FACTS"], encoding="utf-8") as facts_file:
+    facts = json.load(facts_file)
+MAIN = facts["mainWindow"]
+CONTROLS = {control["name"]: control for control in MAIN["controls"]}
+
+
+def text_of_control(name):
+    return CONTROLS[name]["text"]
+
+
+# The captions of the boxes and of the results, in tab order.
+BOXES = [c["text"] for c in MAIN["controls"] if CONTROLS.get(c.get("names"), {}).get("kind") == "textbox"]
+RESULTS = [c["text"] for c in MAIN["controls"] if CONTROLS.get(c.get("names"), {}).get("kind") == "result"]
 
 
 def check(what, actual, expected):
@@ -106,45 +122,41 @@ def start_program():
     program = subprocess.Popen([os.environ["KVARNEL_EXECUTABLE"]], env=environment)
     return program, listener, wait_for("the program on the accessibility bus", lambda: next(
         (a for a in children(Atspi.get_desktop(0))
-         if a.get_name() == "kvarnel" and window(a, "Кварнель")), None))
+         if a.get_name() == "kvarnel" and window(a, MAIN["caption"])), None))
 
 
 def check_calculator(app):
-    main = window(app, "Кварнель")
-    boxes = {name: find(main, Role.TEXT, name) for name in (
-        "Наружный диаметр трубы (мм)", "Толщина стенки трубы (мм)",
-        "Плотность материала (кг/м3)")}
+    main = window(app, MAIN["caption"])
+    boxes = {name: find(main, Role.TEXT, name) for name in BOXES}
     check("the text boxes are named by their captions", None not in boxes.values(), True)
     for box, value in zip(boxes.values(), ("57", "3.5", "8800")):
         Atspi.EditableText.set_text_contents(box, value)
-    calculate = find(main, Role.PUSH_BUTTON, "РАСЧЕТ")
+    calculate = find(main, Role.PUSH_BUTTON, text_of_control("Command2"))
     spoken = ("object:state-changed:showing", Role.NOTIFICATION,
-              "Сечение трубы (мм2) = 587,965, Масса  трубы  (кг/м) = 5,174092", 1)
+              f"{RESULTS[0]} 587,965, {RESULTS[1]} 5,174092", 1)
     for time in ("first", "second"):  # the same result is spoken again
         events.clear()
         press(calculate)
         wait_for(f"the result to be announced a {time} time", lambda: spoken in events)
     check("each result is announced by a notification that appears", True, True)
     # A result is a label named by the text it shows, labelled by its caption, so a line
-    # reads "Сечение трубы (мм2) = 587,965".
+    # reads as the window shows it: the caption, then the result.
     results = [find(main, Role.LABEL, value) for value in ("587,965", "5,174092")]
     check("both results are labels named as shown", None not in results, True)
     if None in results:
         raise SystemExit(1)
     check("the results read as shown", [text_of(n) for n in results], ["587,965", "5,174092"])
-    check("the results are labelled by their captions", [caption(n) for n in results],
-          ["Сечение трубы (мм2) =", "Масса  трубы  (кг/м) ="])
+    check("the results are labelled by their captions", [caption(n) for n in results], RESULTS)
 
-    Atspi.EditableText.set_text_contents(boxes["Наружный диаметр трубы (мм)"], "1E160")
+    Atspi.EditableText.set_text_contents(boxes[BOXES[0]], "1E160")
     press(calculate)
     alert = wait_for("the overflow alert", lambda: find(app, Role.ALERT))
-    message = find(alert, Role.LABEL,
-                   "Переполнение: введённые значения слишком велики для расчёта.")
+    message = find(alert, Role.LABEL, MAIN["overflow"]["message"])
     check("the overflow box is an alert with its message", message is not None, True)
     press(find(alert, Role.PUSH_BUTTON))
     wait_for("the alert to close", lambda: find(app, Role.ALERT) is None)
     check("the results are emptied after an overflow", [text_of(n) for n in results], ["", ""])
-    Atspi.EditableText.set_text_contents(boxes["Наружный диаметр трубы (мм)"], "57")
+    Atspi.EditableText.set_text_contents(boxes[BOXES[0]], "57")
     press(calculate)
     wait_for("a result after the overflow", lambda: text_of(results[0]) == "587,965")
     return results
@@ -152,11 +164,11 @@ def check_calculator(app):
 
 def open_tables(app):
     """Opens every table from the catalogue; yields each table with its window's title."""
-    main = window(app, "Кварнель")
-    press(find(main, Role.PUSH_BUTTON, "ПЛОТНОСТЬ МАТЕРИАЛОВ"))
-    catalogue = wait_for("the catalogue", lambda: window(app, "Плотность материалов"))
+    main = window(app, MAIN["caption"])
+    press(find(main, Role.PUSH_BUTTON, text_of_control("Command1")))
+    catalogue = wait_for("the catalogue", lambda: window(app, facts["catalogue"]["caption"]))
     buttons = [n for n in descendants(catalogue) if n.get_role() == Role.PUSH_BUTTON]
-    check("the catalogue has a button per table", len(buttons) > 0, True)
+    check("the catalogue has a button per table", len(buttons), len(facts["tables"]))
     opened = set()
     for button in buttons:
         events.clear()

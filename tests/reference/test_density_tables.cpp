@@ -50,7 +50,7 @@ class TestDensityTables : public QObject
         QCOMPARE(weights, e.weights);
         QCOMPARE(t.merged ? t.merged->points : 0.0, e.mergedPoints);
 
-        QCOMPARE(t.window.border == kvarnel::platform::Border::Sizable, e.sizable);
+        QCOMPARE(t.window.border == kvarnel::design::Border::Sizable, e.sizable);
         QCOMPARE(QSize(t.window.client.width, t.window.client.height), e.twips);
         QCOMPARE((std::array{t.gradeColumnWidth, t.densityColumnWidth, t.width, t.height}),
                  e.millimetres);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "captions.h"
 #include "double_entry.h"
+#include "find_control.h"
 #include "table_rows.h"
 #include "ui/catalogue_window.h"
 
@@ -10,6 +11,7 @@
 
 #include <memory>
 
+using kvarnel::design::CatalogueForm;
 using kvarnel::ui::CatalogueWindow;
 
 class TestCatalogueWindow : public QObject
@@ -28,26 +30,27 @@ class TestCatalogueWindow : public QObject
 
     void shouldHaveDefaultValues()
     {
-        QCOMPARE(m_window->objectName(), u"Form2");
-        QCOMPARE(m_window->windowTitle(), u"Плотность материалов");
-        QCOMPARE(m_window->size(),
-                 expected::catalogue(int(kvarnel::reference::densityTables.size())));
+        QCOMPARE(m_window->objectName(), CatalogueForm::frame.name);
+        QCOMPARE(m_window->windowTitle(), QString::fromUtf8(CatalogueForm::frame.caption));
+        QCOMPARE(m_window->size(), expected::catalogue.pixels);
         QCOMPARE(m_window->minimumSize(), m_window->maximumSize());
         QVERIFY(!(m_window->windowFlags() & Qt::WindowMinMaxButtonsHint));
-        QCOMPARE(QApplication::focusWidget(), button(1));
+        QCOMPARE(QApplication::focusWidget(), button(0));
         QCOMPARE(captionsCut(m_window.get()), QStringList());
     }
 
-    // A button per table, captioned as its record says, one under another.
+    // A button per table as described, in its place in pixels, asking for its table.
     void buttons_data() { addTableRows(); }
 
     void buttons()
     {
         QFETCH(int, index);
-        QPushButton *b = button(index + 1);
+        QPushButton *b = button(index);
         QVERIFY(b);
-        QCOMPARE(b->text(), utf8(kvarnel::reference::densityTables[std::size_t(index)].button));
-        QCOMPARE(b->geometry(), expected::catalogueButton(index));
+        const auto &control = CatalogueForm::controls[std::size_t(index)];
+        QCOMPARE(b->text(), utf8(control.text));
+        const auto r = control.rect;
+        QCOMPARE(b->geometry(), QRect(r.left / 15, r.top / 15, r.width / 15, r.height / 15));
 
         QSignalSpy requested(m_window.get(), &CatalogueWindow::tableRequested);
         QTest::mouseClick(b, Qt::LeftButton);
@@ -57,22 +60,23 @@ class TestCatalogueWindow : public QObject
 
     void tabGoesThroughTheButtonsInOrder()
     {
-        const int count = int(kvarnel::reference::densityTables.size());
-        for (int number = 2; number <= count + 1; ++number) { // and round to the first
+        const int count = int(CatalogueForm::buttonCount);
+        for (int index = 1; index <= count; ++index) { // and round to the first
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            QCOMPARE(QApplication::focusWidget(), button((number - 1) % count + 1));
+            QCOMPARE(QApplication::focusWidget(), button(index % count));
         }
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        for (int number = 1; number <= count; ++number) {
-            if (button(number) != QApplication::focusWidget())
-                QVERIFY(!button(number)->isDefault());
+        for (int index = 0; index < count; ++index) {
+            if (button(index) != QApplication::focusWidget())
+                QVERIFY(!button(index)->isDefault());
         }
     }
 
   private:
-    QPushButton *button(int number) const
+    QPushButton *button(int index) const
     {
-        return m_window->findChild<QPushButton *>(QStringLiteral("Command%1").arg(number));
+        return qobject_cast<QPushButton *>(
+            findControl<CatalogueForm>(m_window.get(), std::size_t(index)));
     }
 
     std::unique_ptr<CatalogueWindow> m_window;

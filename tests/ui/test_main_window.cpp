@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "captions.h"
 #include "double_entry.h"
+#include "find_control.h"
+#include "ui/fitting_label.h"
 #include "ui/main_window.h"
 
 #include <QAccessible>
@@ -18,31 +20,25 @@
 
 #include <memory>
 
+using kvarnel::design::ControlKind;
 using kvarnel::ui::MainWindow;
+using Form = kvarnel::design::MainForm;
 
 namespace {
-
-struct Expected
-{
-    const char *name;
-    int left, top, width, height; // twips
-};
-
-// The window definition, transcribed on its own so that a slip in either copy shows.
-constexpr Expected layout[] = {
-    {"Label1", 120, 240, 2415, 255},    {"Label2", 120, 600, 2415, 255},
-    {"Label3", 120, 960, 2415, 255},    {"Command1", 120, 1320, 3615, 375},
-    {"Label4", 120, 1920, 1815, 255},   {"Label5", 120, 2400, 1815, 255},
-    {"Text1", 2640, 120, 1095, 285},    {"Text2", 2640, 480, 1095, 285},
-    {"Text3", 2640, 840, 1095, 285},    {"Label6", 2040, 1920, 1695, 255},
-    {"Label7", 2040, 2280, 1695, 375},  {"Command2", 120, 2760, 3615, 375},
-    {"Command3", 120, 3240, 3615, 375}, {"Command4", 120, 3720, 3615, 375},
-};
 
 QString separator()
 {
     return qEnvironmentVariable("LC_ALL").startsWith(u"ru") ? QStringLiteral(",")
                                                             : QStringLiteral(".");
+}
+
+ControlKind kindOf(const QWidget *widget)
+{
+    if (widget->inherits("kvarnel::ui::FittingLabel"))
+        return ControlKind::Result;
+    if (qobject_cast<const QLabel *>(widget))
+        return ControlKind::Label;
+    return qobject_cast<const QLineEdit *>(widget) ? ControlKind::TextBox : ControlKind::Button;
 }
 
 } // namespace
@@ -64,31 +60,41 @@ class TestMainWindow : public QObject
 
     void shouldHaveDefaultValues()
     {
-        QCOMPARE(m_window->objectName(), u"Form1");
-        QCOMPARE(m_window->windowTitle(), u"Кварнель");
-        QCOMPARE(m_window->size(), expected::mainWindow);
+        QCOMPARE(m_window->objectName(), Form::frame.name);
+        QCOMPARE(m_window->windowTitle(), QString::fromUtf8(Form::frame.caption));
+        QCOMPARE(m_window->size(), expected::mainWindow.pixels);
         QCOMPARE(m_window->minimumSize(), m_window->maximumSize());
         const Qt::WindowFlags flags = m_window->windowFlags();
         QVERIFY(flags & Qt::WindowCloseButtonHint);
         QVERIFY(!(flags & Qt::WindowMinimizeButtonHint));
         QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
-        QCOMPARE(QApplication::focusWidget(), button("Command1"));
+        QCOMPARE(QApplication::focusWidget(), control<Form::Command1>());
         for (QWidget *w : m_window->findChildren<QWidget *>(QRegularExpression("Text|Label[67]")))
             QVERIFY2(w->property("text").toString().isEmpty(), qPrintable(w->objectName()));
-        QCOMPARE(label("Label5")->text(), u"Масса  трубы  (кг/м) =");
-        QCOMPARE(label("Label8")->text(), u"Vemra");
     }
 
-    void geometryFollowsTheTwipTable()
+    // Every control of the description, of its kind, in its place in pixels, with its
+    // text, naming the control it captions for screen readers.
+    void builtAsDescribed()
     {
-        for (const Expected &e : layout) {
-            auto *widget = m_window->findChild<QWidget *>(QString::fromLatin1(e.name));
-            QVERIFY2(widget, e.name);
-            QCOMPARE(widget->geometry(),
-                     QRect(e.left / 15, e.top / 15, e.width / 15, e.height / 15));
+        for (std::size_t i = 0; i < std::size(Form::controls); ++i) {
+            const kvarnel::design::Control &c = Form::controls[i];
+            QWidget *widget = findControl<Form>(m_window.get(), i);
+            QVERIFY2(widget, c.name);
+            QCOMPARE(kindOf(widget), c.kind);
+            if (i != Form::Label8) {
+                const auto r = c.rect;
+                QCOMPARE(widget->geometry(),
+                         QRect(r.left / 15, r.top / 15, r.width / 15, r.height / 15));
+            }
+            if (c.kind != ControlKind::Result)
+                QCOMPARE(widget->property("text").toString(), QString::fromUtf8(c.text));
+            if (c.buddy >= 0)
+                QCOMPARE(static_cast<QLabel *>(widget)->buddy(),
+                         findControl<Form>(m_window.get(), std::size_t(c.buddy)));
         }
         // The signature keeps its place and may only grow to the right, inside the window.
-        const QRect signature = label("Label8")->geometry();
+        const QRect signature = control<Form::Label8>()->geometry();
         QCOMPARE(signature.topLeft(), QPoint(216, 280));
         QCOMPARE(signature.height(), 17);
         QVERIFY(signature.width() >= 25);
@@ -98,9 +104,9 @@ class TestMainWindow : public QObject
     void fonts()
     {
         QCOMPARE(m_window->font().pixelSize(), 11);
-        QCOMPARE(label("Label1")->font().pixelSize(), 11);
-        QCOMPARE(label("Label6")->font().pixelSize(), 13);
-        QCOMPARE(label("Label7")->font().pixelSize(), 21);
+        QCOMPARE(control<Form::Label1>()->font().pixelSize(), 11);
+        QCOMPARE(control<Form::Label6>()->font().pixelSize(), 13);
+        QCOMPARE(control<Form::Label7>()->font().pixelSize(), 21);
         // Arial on Windows, elsewhere its metric twin; never a wider face.
 #ifdef Q_OS_WIN
         const QString mass = QFontDatabase::hasFamily(QStringLiteral("Arial"))
@@ -109,8 +115,8 @@ class TestMainWindow : public QObject
 #else
         const QString mass = QStringLiteral("Liberation Sans");
 #endif
-        QCOMPARE(QFontInfo(label("Label7")->font()).family(), mass);
-        QVERIFY(QFontInfo(label("Label1")->font()).family() != u"DejaVu Sans");
+        QCOMPARE(QFontInfo(control<Form::Label7>()->font()).family(), mass);
+        QVERIFY(QFontInfo(control<Form::Label1>()->font()).family() != u"DejaVu Sans");
     }
 
     void everyCaptionFits()
@@ -150,49 +156,49 @@ class TestMainWindow : public QObject
         QFETCH(QString, mass);
         for (int click = 0; click < 2; ++click) { // a second click shows the same
             calculate(click == 0 ? inputs : QStringList());
-            QCOMPARE(label("Label6")->text(), area.replace(u'.', separator()));
-            QCOMPARE(label("Label7")->text(), mass.replace(u'.', separator()));
+            QCOMPARE(control<Form::Label6>()->text(), area.replace(u'.', separator()));
+            QCOMPARE(control<Form::Label7>()->text(), mass.replace(u'.', separator()));
         }
-        QCOMPARE(box("Text2")->text(), inputs[1]); // inputs are never reformatted
+        QCOMPARE(control<Form::Text2>()->text(), inputs[1]); // inputs are never reformatted
         QVERIFY(m_reports.isEmpty());
     }
 
     void writtenResultReadsBack()
     {
         calculate({"57", "3.5", "7850"});
-        const QString mass = label("Label7")->text();
-        box("Text3")->clear();
-        QTest::keyClicks(box("Text3"), mass); // 4,61552525 under comma settings
-        QTest::mouseClick(button("Command2"), Qt::LeftButton);
-        QCOMPARE(label("Label7")->text(),
+        const QString mass = control<Form::Label7>()->text();
+        control<Form::Text3>()->clear();
+        QTest::keyClicks(control<Form::Text3>(), mass); // 4,61552525 under comma settings
+        QTest::mouseClick(control<Form::Command2>(), Qt::LeftButton);
+        QCOMPARE(control<Form::Label7>()->text(),
                  QStringLiteral("0.00271376730361625").replace(u'.', separator()));
     }
 
     void longResultIsShownWhole()
     {
         calculate({"97.1", "3.7", "8829"});
-        QLabel *mass = label("Label7");
+        QLabel *mass = control<Form::Label7>();
         QCOMPARE(mass->text(), QStringLiteral("9.58053507479999").replace(u'.', separator()));
         QVERIFY(mass->font().pixelSize() < 21);
         QCOMPARE(QFontInfo(mass->font()).family(), u"Liberation Sans");
         QVERIFY(QFontMetricsF(mass->font()).horizontalAdvance(mass->text()) <= mass->width());
 
         // A short result brings the full size back.
-        QTest::mouseClick(button("Command3"), Qt::LeftButton);
-        QTest::mouseClick(button("Command2"), Qt::LeftButton);
+        QTest::mouseClick(control<Form::Command3>(), Qt::LeftButton);
+        QTest::mouseClick(control<Form::Command2>(), Qt::LeftButton);
         QCOMPARE(mass->font().pixelSize(), 21);
     }
 
     void clears()
     {
         calculate({"57", "3.5", "8800"});
-        QTest::mouseClick(button("Command3"), Qt::LeftButton);
+        QTest::mouseClick(control<Form::Command3>(), Qt::LeftButton);
         for (QWidget *w : m_window->findChildren<QWidget *>(QRegularExpression("Text|Label[67]")))
             QVERIFY2(w->property("text").toString().isEmpty(), qPrintable(w->objectName()));
-        QCOMPARE(QApplication::focusWidget(), button("Command3"));
-        QTest::mouseClick(button("Command2"), Qt::LeftButton);
-        QCOMPARE(label("Label6")->text(), u"0");
-        QCOMPARE(label("Label7")->text(), u"0");
+        QCOMPARE(QApplication::focusWidget(), control<Form::Command3>());
+        QTest::mouseClick(control<Form::Command2>(), Qt::LeftButton);
+        QCOMPARE(control<Form::Label6>()->text(), u"0");
+        QCOMPARE(control<Form::Label7>()->text(), u"0");
     }
 
     void overflowIsReportedAndTheWindowLivesOn_data()
@@ -206,110 +212,111 @@ class TestMainWindow : public QObject
     {
         QFETCH(QString, diameter);
         calculate({"57", "3.5", "8800"});
-        QVERIFY(!label("Label6")->text().isEmpty());
+        QVERIFY(!control<Form::Label6>()->text().isEmpty());
 
-        box("Text1")->clear();
-        QTest::keyClicks(box("Text1"), diameter);
+        control<Form::Text1>()->clear();
+        QTest::keyClicks(control<Form::Text1>(), diameter);
         answerMessageBoxes();
-        QTest::mouseClick(button("Command2"), Qt::LeftButton); // returns once the box is closed
+        QTest::mouseClick(control<Form::Command2>(),
+                          Qt::LeftButton); // returns once the box is closed
         QCOMPARE(m_reports.size(), 1);
         QCOMPARE(m_reports[0].owner, m_window.get());
         QCOMPARE(m_reports[0].icon, QMessageBox::Critical);
-        QVERIFY(m_reports[0].message.contains(u"Переполнение"));
+        QCOMPARE(m_reports[0].message, QString::fromUtf8(Form::overflow.message));
         QVERIFY(m_reports[0].area.isEmpty()); // results emptied before the report
         QVERIFY(m_reports[0].mass.isEmpty());
-        QVERIFY(label("Label6")->text().isEmpty());
-        QCOMPARE(box("Text1")->text(), diameter);
-        QCOMPARE(box("Text3")->text(), u"8800");
+        QVERIFY(control<Form::Label6>()->text().isEmpty());
+        QCOMPARE(control<Form::Text1>()->text(), diameter);
+        QCOMPARE(control<Form::Text3>()->text(), u"8800");
 
-        box("Text1")->clear();
-        QTest::keyClicks(box("Text1"), "57");
-        QTest::mouseClick(button("Command2"), Qt::LeftButton);
-        QCOMPARE(label("Label7")->text(), QStringLiteral("5.174092").replace(u'.', separator()));
+        control<Form::Text1>()->clear();
+        QTest::keyClicks(control<Form::Text1>(), "57");
+        QTest::mouseClick(control<Form::Command2>(), Qt::LeftButton);
+        QCOMPARE(control<Form::Label7>()->text(),
+                 QStringLiteral("5.174092").replace(u'.', separator()));
     }
 
     void tabOrderCycles()
     {
-        const char *order[] = {"Text1",    "Text2",    "Text3",   "Command2",
-                               "Command3", "Command4", "Command1"};
-        for (const char *name : order) {
+        // The boxes and buttons in the description's order, from the first after Command1
+        // round to it.
+        QStringList order;
+        for (const auto &c : Form::controls) {
+            if (c.kind == ControlKind::TextBox || c.kind == ControlKind::Button)
+                order << QString::fromLatin1(c.name);
+        }
+        order.move(0, order.size() - 1);
+        for (const QString &name : order) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            QCOMPARE(QApplication::focusWidget()->objectName(), QString::fromLatin1(name));
+            QCOMPARE(QApplication::focusWidget()->objectName(), name);
         }
     }
 
     void enterPressesOnlyTheFocusedButton()
     {
-        QTest::keyClicks(box("Text1"), "57");
-        QTest::keyClick(box("Text1"), Qt::Key_Return);
-        QTest::keyClick(box("Text1"), Qt::Key_Enter);
-        QTest::keyClick(box("Text1"), Qt::Key_Escape);
-        QVERIFY(label("Label6")->text().isEmpty());
-        QCOMPARE(box("Text1")->text(), u"57");
+        QTest::keyClicks(control<Form::Text1>(), "57");
+        QTest::keyClick(control<Form::Text1>(), Qt::Key_Return);
+        QTest::keyClick(control<Form::Text1>(), Qt::Key_Enter);
+        QTest::keyClick(control<Form::Text1>(), Qt::Key_Escape);
+        QVERIFY(control<Form::Label6>()->text().isEmpty());
+        QCOMPARE(control<Form::Text1>()->text(), u"57");
 
-        button("Command2")->setFocus();
-        QTest::keyClick(button("Command2"), Qt::Key_Return);
-        QVERIFY(!label("Label6")->text().isEmpty());
-        button("Command3")->setFocus();
-        QTest::keyClick(button("Command3"), Qt::Key_Space);
-        QVERIFY(label("Label6")->text().isEmpty());
+        control<Form::Command2>()->setFocus();
+        QTest::keyClick(control<Form::Command2>(), Qt::Key_Return);
+        QVERIFY(!control<Form::Label6>()->text().isEmpty());
+        control<Form::Command3>()->setFocus();
+        QTest::keyClick(control<Form::Command3>(), Qt::Key_Space);
+        QVERIFY(control<Form::Label6>()->text().isEmpty());
 
         // A button is the window's default only while it has the focus itself.
-        box("Text2")->setFocus();
+        control<Form::Text2>()->setFocus();
         for (auto *b : m_window->findChildren<QPushButton *>())
             QVERIFY2(!b->isDefault(), qPrintable(b->objectName()));
     }
 
     void resultsAreSelectableButNotEditable()
     {
-        for (const char *name : {"Label6", "Label7"}) {
-            QLabel *result = label(name);
+        for (QLabel *result : {control<Form::Label6>(), control<Form::Label7>()}) {
             QCOMPARE(result->textInteractionFlags(), Qt::TextSelectableByMouse);
             QVERIFY(!(result->focusPolicy() & Qt::TabFocus));
         }
     }
 
+    // Through the interfaces every platform's bridge reads (AT-SPI, UI Automation).
     void screenReadersKnowEveryBoxAndResult()
     {
         calculate({"57", "3.5", "8800"});
+        const auto caption = [](int id) { return QString::fromUtf8(Form::controls[id].text); };
+        const auto accessible = [](QWidget *widget) {
+            return QAccessible::queryAccessibleInterface(widget);
+        };
+        for (int id : {Form::Text1, Form::Text2, Form::Text3})
+            QCOMPARE(accessible(findControl<Form>(m_window.get(), std::size_t(id)))
+                         ->text(QAccessible::Name),
+                     caption(id - Form::Text1 + Form::Label1));
+        QCOMPARE(accessible(control<Form::Text3>())->text(QAccessible::Value), u"8800");
 
-        const auto read = [this](const char *name, QAccessible::Text kind) {
-            return QAccessible::queryAccessibleInterface(
-                       m_window->findChild<QWidget *>(QString::fromLatin1(name)))
-                ->text(kind);
-        };
-        QCOMPARE(read("Text1", QAccessible::Name), u"Наружный диаметр трубы (мм)");
-        QCOMPARE(read("Text2", QAccessible::Name), u"Толщина стенки трубы (мм)");
-        QCOMPARE(read("Text3", QAccessible::Name), u"Плотность материала (кг/м3)");
-        QCOMPARE(read("Text3", QAccessible::Value), u"8800");
-        const QString area = QStringLiteral("587.965").replace(u'.', separator());
-        const QString mass = QStringLiteral("5.174092").replace(u'.', separator());
-        const auto shown = [this](const char *name) {
-            QAccessibleTextInterface *text =
-                QAccessible::queryAccessibleInterface(m_window->findChild<QWidget *>(name))
-                    ->textInterface();
-            return text ? text->text(0, text->characterCount()) : QStringLiteral("(no text)");
-        };
-        QCOMPARE(shown("Label6"), area);
-        QCOMPARE(shown("Label7"), mass);
-        QCOMPARE(read("Label6", QAccessible::Name), area);
-        const auto caption = [this](const char *name) {
-            const auto labels =
-                QAccessible::queryAccessibleInterface(m_window->findChild<QWidget *>(name))
-                    ->relations(QAccessible::Label);
-            return labels.size() == 1 ? labels[0].first->text(QAccessible::Name) : QString();
-        };
-        QCOMPARE(caption("Label6"), u"Сечение трубы (мм2) =");
-        QCOMPARE(caption("Label7"), u"Масса  трубы  (кг/м) =");
+        // A result reads as shown, labelled by its caption.
+        QString spoken;
+        for (auto [result, label] : {std::pair{control<Form::Label6>(), Form::Label4},
+                                     std::pair{control<Form::Label7>(), Form::Label5}}) {
+            QAccessibleInterface *read = accessible(result);
+            QAccessibleTextInterface *text = read->textInterface();
+            QVERIFY(text);
+            QCOMPARE(text->text(0, text->characterCount()), result->text());
+            QCOMPARE(read->text(QAccessible::Name), result->text());
+            const auto labels = read->relations(QAccessible::Label);
+            QCOMPARE(labels.size(), 1);
+            QCOMPARE(labels[0].first->text(QAccessible::Name), caption(label));
+            spoken += (spoken.isEmpty() ? "" : ", ") + caption(label) + u' ' + result->text();
+        }
 
         // Both results are spoken at once, by a notification the focus stays away from.
         QWidget *announcement = m_window->findChild<QWidget *>("Announcement");
         QVERIFY(announcement && !announcement->isHidden());
-        QVERIFY(button("Command2")->hasFocus());
-        QAccessibleInterface *spoken = QAccessible::queryAccessibleInterface(announcement);
-        QCOMPARE(spoken->role(), QAccessible::Notification);
-        QCOMPARE(spoken->text(QAccessible::Name),
-                 "Сечение трубы (мм2) = " + area + ", Масса  трубы  (кг/м) = " + mass);
+        QVERIFY(control<Form::Command2>()->hasFocus());
+        QCOMPARE(accessible(announcement)->role(), QAccessible::Notification);
+        QCOMPARE(accessible(announcement)->text(QAccessible::Name), spoken);
         QVERIFY(announcement->size().isEmpty());
     }
 
@@ -346,7 +353,7 @@ class TestMainWindow : public QObject
         }
 
         // Text drawn at 2× has finer detail than 2×2 blocks of the 1× picture.
-        const QRect caption = label("Label1")->geometry();
+        const QRect caption = control<Form::Label1>()->geometry();
         int uniform = 0, blocks = 0;
         for (int y = 2 * caption.top(); y < 2 * caption.bottom(); y += 2) {
             for (int x = 2 * caption.left(); x < 2 * caption.right(); x += 2) {
@@ -366,10 +373,10 @@ class TestMainWindow : public QObject
     {
         QSignalSpy catalogue(m_window.get(), &MainWindow::catalogueRequested);
         QSignalSpy exit(m_window.get(), &MainWindow::exitRequested);
-        QTest::mouseClick(button("Command1"), Qt::LeftButton);
+        QTest::mouseClick(control<Form::Command1>(), Qt::LeftButton);
         QCOMPARE(catalogue.size(), 1);
         QCOMPARE(exit.size(), 0);
-        QTest::mouseClick(button("Command4"), Qt::LeftButton);
+        QTest::mouseClick(control<Form::Command4>(), Qt::LeftButton);
         QCOMPARE(exit.size(), 1);
     }
 
@@ -393,31 +400,24 @@ class TestMainWindow : public QObject
             if (!box)
                 return;
             m_reports.append({box->parentWidget(), box->icon(), box->text(),
-                              label("Label6")->text(), label("Label7")->text()});
+                              control<Form::Label6>()->text(), control<Form::Label7>()->text()});
             box->buttons().constFirst()->click();
         });
         watch->start(10);
     }
 
-    // Types into the three boxes as far as given, then presses «РАСЧЕТ».
+    // Types into the three boxes as far as given, then presses Command2 to calculate.
     void calculate(const QStringList &inputs)
     {
         for (qsizetype i = 0; i < inputs.size(); ++i)
-            QTest::keyClicks(box(i == 0 ? "Text1" : i == 1 ? "Text2" : "Text3"), inputs[i]);
-        QTest::mouseClick(button("Command2"), Qt::LeftButton);
+            QTest::keyClicks(findControl<Form>(m_window.get(), Form::Text1 + std::size_t(i)),
+                             inputs[i]);
+        QTest::mouseClick(control<Form::Command2>(), Qt::LeftButton);
     }
 
-    QLineEdit *box(const char *name) const
+    template<int id> typename kvarnel::ui::WidgetOf<Form::controls[id].kind>::type *control() const
     {
-        return m_window->findChild<QLineEdit *>(QString::fromLatin1(name));
-    }
-    QLabel *label(const char *name) const
-    {
-        return m_window->findChild<QLabel *>(QString::fromLatin1(name));
-    }
-    QPushButton *button(const char *name) const
-    {
-        return m_window->findChild<QPushButton *>(QString::fromLatin1(name));
+        return findControl<Form, id>(m_window.get());
     }
 
     std::unique_ptr<MainWindow> m_window;

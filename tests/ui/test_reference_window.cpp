@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "design/table_drawing.h"
 #include "double_entry.h"
 #include "table_rows.h"
 #include "ui/reference_window.h"
@@ -40,10 +41,10 @@ class TestReferenceWindow : public QObject
         QCOMPARE(bool(flags & Qt::WindowMaximizeButtonHint), e.sizable);
         QCOMPARE(window.minimumSize() == window.maximumSize(), !e.sizable);
 
-        auto *picture = window.findChild<QWidget *>(QStringLiteral("Image1"));
+        auto *picture = window.findChild<QWidget *>(kvarnel::design::tablePictureName);
         QVERIFY(picture);
         QCOMPARE(picture->pos(), QPoint(0, 0));
-        QCOMPARE(picture->size(), kvarnel::ui::tableSize(table));
+        QCOMPARE(picture->size(), kvarnel::ui::TableLayout(table).size());
     }
 
     // What a screen reader reads cell by cell, and where the arrow keys take it.
@@ -56,7 +57,7 @@ class TestReferenceWindow : public QObject
         ReferenceWindow window(data);
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
-        auto *picture = window.findChild<QWidget *>(QStringLiteral("Image1"));
+        auto *picture = window.findChild<QWidget *>(kvarnel::design::tablePictureName);
         QVERIFY(picture->hasFocus());
 
         QAccessibleInterface *table = QAccessible::queryAccessibleInterface(picture);
@@ -65,7 +66,7 @@ class TestReferenceWindow : public QObject
         const int rows = int(data.rows.size());
         QCOMPARE(cells->rowCount(), rows);
         QCOMPARE(cells->columnCount(), 2);
-        QCOMPARE(cells->columnDescription(1), u"ПЛОТНОСТЬ");
+        QCOMPARE(cells->columnDescription(1), utf8(data.header.density));
 
         // Qt's bridge takes child i for row i / 2, column i % 2, and uses whatever cellAt
         // gives; a merged density is a cell in every row, spanning them all.
@@ -124,7 +125,7 @@ class TestReferenceWindow : public QObject
     void showsItsTableAndEmptyBackground_data()
     {
         addTableRows([](const kvarnel::reference::DensityTable &table) {
-            return table.window.border == kvarnel::platform::Border::Sizable;
+            return table.window.border == kvarnel::design::Border::Sizable;
         });
     }
 
@@ -139,10 +140,11 @@ class TestReferenceWindow : public QObject
         window.resize(enlarged);
         QTRY_COMPARE(window.size(), enlarged);
 
-        const QSize size = kvarnel::ui::tableSize(table);
+        const kvarnel::ui::TableLayout layout(table);
+        const QSize size = layout.size();
         QImage expected(size, QImage::Format_RGB32);
         QPainter painter(&expected);
-        kvarnel::ui::paintTable(painter, table);
+        layout.paint(painter);
         painter.end();
 
         const QImage shown = window.grab().toImage().convertToFormat(QImage::Format_RGB32);

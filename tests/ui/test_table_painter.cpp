@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "double_entry.h"
 #include "platform/fonts.h"
 #include "table_rows.h"
 #include "ui/table_painter.h"
@@ -17,20 +18,21 @@ namespace {
 
 constexpr double pixelsPerMm = 96 / 25.4;
 const QColor outside(255, 0, 255); // never part of a table
-const QColor silver(192, 192, 192);
-const QColor grey(128, 128, 128);
-const QColor white(255, 255, 255);
-const QColor yellow(255, 255, 0);
-const QColor green(0, 128, 0);
-const QColor plum(153, 51, 102);
+using namespace expected::colour;
+
+QSize sizeOf(const DensityTable &table)
+{
+    return kvarnel::ui::TableLayout(table).size();
+}
 
 QImage render(const DensityTable &table, int ratio = 1)
 {
-    QImage image((kvarnel::ui::tableSize(table) + QSize(20, 20)) * ratio, QImage::Format_RGB32);
+    const kvarnel::ui::TableLayout layout(table);
+    QImage image((layout.size() + QSize(20, 20)) * ratio, QImage::Format_RGB32);
     image.setDevicePixelRatio(ratio);
     image.fill(outside);
     QPainter painter(&image);
-    kvarnel::ui::paintTable(painter, table);
+    layout.paint(painter);
     return image;
 }
 
@@ -121,7 +123,7 @@ class TestTablePainter : public QObject
         QFETCH(int, index);
         const DensityTable &table = densityTables[std::size_t(index)];
         const QImage image = render(table);
-        const QSize size = kvarnel::ui::tableSize(table);
+        const QSize size = sizeOf(table);
         const int rows = int(table.rows.size());
 
         // No rule on the left edge; a grey rule between the columns, a white one at the right.
@@ -165,7 +167,7 @@ class TestTablePainter : public QObject
         QFETCH(int, index);
         const DensityTable &table = densityTables[std::size_t(index)];
         const QImage image = render(table);
-        const QSize size = kvarnel::ui::tableSize(table);
+        const QSize size = sizeOf(table);
         const int rule = px(table.gradeColumnWidth);
         const int header = px(6.46);
         const int rows = int(table.rows.size());
@@ -199,7 +201,7 @@ class TestTablePainter : public QObject
         QFETCH(int, index);
         const DensityTable &table = densityTables[std::size_t(index)];
         const QImage image = render(table);
-        const QSize size = kvarnel::ui::tableSize(table);
+        const QSize size = sizeOf(table);
         const int left = px(table.gradeColumnWidth) + 1;
         const QList<Run> bands = rulesDown(image, size.width() - 1 - px(0.7), size.height());
         QCOMPARE(bands.size(), 1);
@@ -221,7 +223,7 @@ class TestTablePainter : public QObject
         const DensityTable &table = densityTables[std::size_t(index)];
         const QImage single = render(table);
         const QImage twice = render(table, 2);
-        const QSize size = kvarnel::ui::tableSize(table);
+        const QSize size = sizeOf(table);
 
         const int rule = px(table.gradeColumnWidth);
         for (int y = 0; y < 2 * size.height(); ++y) {
@@ -275,14 +277,14 @@ class TestTablePainter : public QObject
     {
         QFETCH(int, index);
         const DensityTable &table = densityTables[std::size_t(index)];
-        using kvarnel::platform::Face;
-        using kvarnel::platform::Weight;
+        using kvarnel::design::Face;
+        using kvarnel::design::Weight;
         const double gradeArea = (table.gradeColumnWidth - 3.7 / 2) * pixelsPerMm;
         const double densityArea = (table.densityColumnWidth - 3.5 / 2) * pixelsPerMm;
-        const QFont regular = kvarnel::platform::font(Face::TimesNewRoman, 14, Weight::Regular);
+        const QFont regular = kvarnel::platform::font({Face::TimesNewRoman, 14, Weight::Regular});
         for (std::size_t i = 0; i < table.rows.size(); ++i) {
             const QFont gradeFont =
-                kvarnel::platform::font(Face::TimesNewRoman, 14, table.weightOf(table.rows[i]));
+                kvarnel::platform::font({Face::TimesNewRoman, 14, table.weightOf(table.rows[i])});
             const QString grade = utf8(table.rows[i].grade);
             const double width = QFontMetricsF(gradeFont).horizontalAdvance(grade);
             QVERIFY2(width <= gradeArea, qPrintable(QStringLiteral("%1: %2 px in %3, %4 px of room")
@@ -296,7 +298,7 @@ class TestTablePainter : public QObject
         }
         if (table.merged) {
             const QFont merged =
-                kvarnel::platform::font(Face::TimesNewRoman, table.merged->points, Weight::Bold);
+                kvarnel::platform::font({Face::TimesNewRoman, table.merged->points, Weight::Bold});
             QVERIFY(QFontMetricsF(merged).horizontalAdvance(utf8(table.merged->text)) <=
                     densityArea);
         }

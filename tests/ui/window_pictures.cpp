@@ -2,7 +2,9 @@
 #include "window_pictures.h"
 
 #include "app/program.h"
+#include "find_control.h"
 #include "ui/catalogue_window.h"
+#include "ui/fitting_label.h"
 #include "ui/main_window.h"
 #include "ui/reference_window.h"
 
@@ -16,34 +18,29 @@
 #include <ft2build.h>
 #include FT_FREETYPE_H
 
+using kvarnel::design::CatalogueForm;
+using kvarnel::design::MainForm;
 using kvarnel::reference::densityTables;
-using kvarnel::ui::CatalogueWindow;
-using kvarnel::ui::MainWindow;
 
 namespace {
 
 QWidget *showWindow(kvarnel::Program &program, const QString &name)
 {
-    if (name == QLatin1String(MainWindow::frame.name)) {
-        QWidget *window = program.mainWindow();
-        const auto type = [window](const char *box, const char *text) {
-            QTest::keyClicks(window->findChild<QLineEdit *>(QLatin1String(box)), text);
-        };
-        type(MainWindow::diameterBox, "57");
-        type(MainWindow::wallBox, "3.5");
-        type(MainWindow::densityBox, "8800");
-        QTest::mouseClick(
-            window->findChild<QPushButton *>(QLatin1String(MainWindow::calculateButton)),
-            Qt::LeftButton);
+    if (name == QLatin1String(MainForm::frame.name)) {
+        QWidget *window = findWindow(MainForm::frame.name);
+        QTest::keyClicks(findControl<MainForm, MainForm::Text1>(window), "57");
+        QTest::keyClicks(findControl<MainForm, MainForm::Text2>(window), "3.5");
+        QTest::keyClicks(findControl<MainForm, MainForm::Text3>(window), "8800");
+        QTest::mouseClick(findControl<MainForm, MainForm::Command2>(window), Qt::LeftButton);
         return window;
     }
     program.showCatalogue();
-    if (name == QLatin1String(CatalogueWindow::frame.name))
-        return program.catalogue();
+    if (name == QLatin1String(CatalogueForm::frame.name))
+        return findWindow(CatalogueForm::frame.name);
     for (int i = 0; i < int(densityTables.size()); ++i) {
         if (name == QLatin1String(densityTables[std::size_t(i)].window.name)) {
             program.showReference(i);
-            return program.reference(i);
+            return findWindow(densityTables[std::size_t(i)].window.name);
         }
     }
     return nullptr;
@@ -53,7 +50,7 @@ QWidget *showWindow(kvarnel::Program &program, const QString &name)
 
 QStringList windowPictureNames()
 {
-    QStringList names{MainWindow::frame.name, CatalogueWindow::frame.name};
+    QStringList names{MainForm::frame.name, CatalogueForm::frame.name};
     for (const auto &table : densityTables)
         names << table.window.name;
     return names;

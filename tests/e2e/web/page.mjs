@@ -9,9 +9,12 @@ import { readFile } from "node:fs/promises";
 import { extname, join, normalize } from "node:path";
 import { chromium } from "playwright-core";
 
-// The facts the tests hold the page to (expected_facts writes them).
+// The program's description of its windows, by which the tests find what they drive
+// (expected_facts writes it).
 export const facts = process.env.KVARNEL_FACTS
   ? JSON.parse(await readFile(process.env.KVARNEL_FACTS, "utf8")) : {};
+// The text of a control of the main window, by its name: text("Command2").
+export const text = (name) => facts.mainWindow?.controls.find((c) => c.name === name).text;
 export const language = process.env.KVARNEL_LANGUAGE || "ru";
 // The decimal separator the program writes in that language.
 export const shown = (number) => (language === "ru" ? number.replace(".", ",") : number);
@@ -104,11 +107,14 @@ export async function press(page, locator, how = "click") {
   await (how === "tap" ? page.touchscreen.tap(x, y) : page.mouse.click(x, y));
 }
 
-export const main = "Кварнель";
-export const catalogue = "Плотность материалов";
-export const boxes = ["Наружный диаметр трубы (мм)", "Толщина стенки трубы (мм)",
-                      "Плотность материала (кг/м3)"];
-export const results = ["Сечение трубы (мм2) =", "Масса  трубы  (кг/м) ="];
+export const main = facts.mainWindow?.caption;
+export const catalogue = facts.catalogue?.caption;
+// The captions of the boxes and of the results, in tab order.
+const captionsOf = (kind) => (facts.mainWindow?.controls ?? [])
+  .filter((c) => facts.mainWindow.controls.find((named) => named.name === c.names)?.kind === kind)
+  .map((c) => c.text);
+export const boxes = captionsOf("textbox");
+export const results = captionsOf("result");
 
 // What `read` answers, once it answers `expected` (or the time is up).
 export async function until(read, expected, timeout = 5000) {

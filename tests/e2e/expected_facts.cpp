@@ -1,0 +1,85 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Writes the program's description of its windows as JSON, for the tests that drive the
+// program from outside (Python over AT-SPI, JavaScript in a browser) to find and count
+// what they need by it: each window's name, caption and client size, its controls in tab
+// order (name, kind, text, rectangle, the control a caption names), the overflow alert,
+// and each table's texts, row by row. Sizes and rectangles in pixels.
+//   expected_facts FILE
+#include "design/catalogue_form.h"
+#include "design/main_form.h"
+#include "design/units.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <span>
+
+using namespace kvarnel::design;
+
+namespace {
+
+QString text(std::string_view utf8)
+{
+    return QString::fromUtf8(utf8);
+}
+
+QJsonArray size(TwipSize twips)
+{
+    const PixelSize p = toPixels(twips);
+    return {p.width, p.height};
+}
+
+QJsonObject window(const WindowFrame &frame, std::span<const Control> controls)
+{
+    static const char *const kinds[] = {"label", "result", "textbox", "button"};
+    QJsonArray described;
+    for (const Control &c : controls) {
+        const PixelRect r = toPixels(c.rect);
+        QJsonObject control{{"name", c.name},
+                            {"kind", kinds[static_cast<int>(c.kind)]},
+                            {"text", text(c.text)},
+                            {"rect", QJsonArray{r.left, r.top, r.width, r.height}}};
+        if (c.buddy >= 0)
+            control.insert("names", controls[static_cast<std::size_t>(c.buddy)].name);
+        described.append(control);
+    }
+    return {{"name", frame.name},
+            {"caption", text(frame.caption)},
+            {"size", size(frame.client)},
+            {"controls", described}};
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QJsonObject main = window(MainForm::frame, MainForm::controls);
+    main.insert("overflow", QJsonObject{{"title", text(MainForm::overflow.title)},
+                                        {"message", text(MainForm::overflow.message)},
+                                        {"button", text(MainForm::overflow.button)}});
+    QJsonArray tables;
+    for (const kvarnel::reference::DensityTable &table : kvarnel::reference::densityTables) {
+        QJsonArray grades;
+        QJsonArray densities; // a merged density in every row, as it is read
+        for (const kvarnel::reference::GradeRow &row : table.rows) {
+            grades.append(text(row.grade));
+            densities.append(text(table.merged ? table.merged->text : row.density));
+        }
+        tables.append(QJsonObject{
+            {"name", table.window.name},
+            {"caption", text(table.window.caption)},
+            {"button", text(table.button)},
+            {"sizable", table.window.border == Border::Sizable},
+            {"size", size(table.window.client)},
+            {"headers", QJsonArray{text(table.header.grade), text(table.header.density)}},
+            {"grades", grades},
+            {"densities", densities}});
+    }
+    const QJsonObject facts{{"mainWindow", main},
+                            {"catalogue", window(CatalogueForm::frame, CatalogueForm::controls)},
+                            {"tables", tables}};
+    QFile file(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString());
+    return file.open(QIODevice::WriteOnly) && file.write(QJsonDocument(facts).toJson()) > 0 ? 0 : 1;
+}
