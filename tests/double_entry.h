@@ -8,16 +8,14 @@
 #include <QSize>
 
 #include <array>
-#include <optional>
 
 // The program's fixed facts written out a second time, by hand, from the window
-// definitions and the standards' extracts: what the tests hold the program's own
-// description and windows to, so that a slip in either copy fails. Sizes in pixels are
-// twips divided by 15, worked out here.
+// definitions and the standards' extracts: what the tests hold the program's windows (and
+// so the description they are built from) to, so that a slip in either copy fails. Sizes
+// in pixels are twips divided by 15, worked out here.
 namespace expected {
 
 using kvarnel::design::ControlKind;
-using kvarnel::design::Face;
 
 struct Window
 {
@@ -37,7 +35,6 @@ struct Control
     const char *text;
     QRect twips;
     const char *names = nullptr; // the control a caption names for screen readers
-    std::optional<kvarnel::design::Font> font = std::nullopt;
 };
 
 // In tab order.
@@ -52,8 +49,8 @@ inline constexpr Control mainControls[] = {
     {ControlKind::TextBox, "Text1", "", {2640, 120, 1095, 285}},
     {ControlKind::TextBox, "Text2", "", {2640, 480, 1095, 285}},
     {ControlKind::TextBox, "Text3", "", {2640, 840, 1095, 285}},
-    {ControlKind::Result, "Label6", "", {2040, 1920, 1695, 255}, nullptr, {{Face::MsSansSerif, 9.75}}},
-    {ControlKind::Result, "Label7", "", {2040, 2280, 1695, 375}, nullptr, {{Face::Arial, 15.75}}},
+    {ControlKind::Result, "Label6", "", {2040, 1920, 1695, 255}}, // MS Sans Serif 9.75 pt
+    {ControlKind::Result, "Label7", "", {2040, 2280, 1695, 375}}, // Arial 15.75 pt
     {ControlKind::Button, "Command2", "РАСЧЕТ", {120, 2760, 3615, 375}},
     {ControlKind::Button, "Command3", "ОЧИСТИТЬ", {120, 3240, 3615, 375}},
     {ControlKind::Button, "Command4", "ВЫХОД", {120, 3720, 3615, 375}},

@@ -30,16 +30,11 @@ events = []
 with open(os.environ["KVARNEL_FACTS"], encoding="utf-8") as facts_file:
     facts = json.load(facts_file)
 MAIN = facts["mainWindow"]
-CONTROLS = {control["name"]: control for control in MAIN["controls"]}
-
-
-def text_of_control(name):
-    return CONTROLS[name]["text"]
-
-
+TEXT = {control["name"]: control["text"] for control in MAIN["controls"]}
+KIND = {control["name"]: control["kind"] for control in MAIN["controls"]}
 # The captions of the boxes and of the results, in tab order.
-BOXES = [c["text"] for c in MAIN["controls"] if CONTROLS.get(c.get("names"), {}).get("kind") == "textbox"]
-RESULTS = [c["text"] for c in MAIN["controls"] if CONTROLS.get(c.get("names"), {}).get("kind") == "result"]
+BOXES, RESULTS = ([c["text"] for c in MAIN["controls"] if KIND.get(c.get("names")) == kind]
+                  for kind in ("textbox", "result"))
 
 
 def check(what, actual, expected):
@@ -131,7 +126,7 @@ def check_calculator(app):
     check("the text boxes are named by their captions", None not in boxes.values(), True)
     for box, value in zip(boxes.values(), ("57", "3.5", "8800")):
         Atspi.EditableText.set_text_contents(box, value)
-    calculate = find(main, Role.PUSH_BUTTON, text_of_control("Command2"))
+    calculate = find(main, Role.PUSH_BUTTON, TEXT["Command2"])
     spoken = ("object:state-changed:showing", Role.NOTIFICATION,
               f"{RESULTS[0]} 587,965, {RESULTS[1]} 5,174092", 1)
     for time in ("first", "second"):  # the same result is spoken again
@@ -165,7 +160,7 @@ def check_calculator(app):
 def open_tables(app):
     """Opens every table from the catalogue; yields each table with its window's title."""
     main = window(app, MAIN["caption"])
-    press(find(main, Role.PUSH_BUTTON, text_of_control("Command1")))
+    press(find(main, Role.PUSH_BUTTON, TEXT["Command1"]))
     catalogue = wait_for("the catalogue", lambda: window(app, facts["catalogue"]["caption"]))
     buttons = [n for n in descendants(catalogue) if n.get_role() == Role.PUSH_BUTTON]
     check("the catalogue has a button per table", len(buttons), len(facts["tables"]))

@@ -30,8 +30,8 @@ class TestCatalogueWindow : public QObject
 
     void shouldHaveDefaultValues()
     {
-        QCOMPARE(m_window->objectName(), CatalogueForm::frame.name);
-        QCOMPARE(m_window->windowTitle(), QString::fromUtf8(CatalogueForm::frame.caption));
+        QCOMPARE(m_window->objectName(), expected::catalogue.name);
+        QCOMPARE(m_window->windowTitle(), expected::catalogue.caption);
         QCOMPARE(m_window->size(), expected::catalogue.pixels);
         QCOMPARE(m_window->minimumSize(), m_window->maximumSize());
         QVERIFY(!(m_window->windowFlags() & Qt::WindowMinMaxButtonsHint));
@@ -39,7 +39,7 @@ class TestCatalogueWindow : public QObject
         QCOMPARE(captionsCut(m_window.get()), QStringList());
     }
 
-    // A button per table as described, in its place in pixels, asking for its table.
+    // A button per table, captioned as defined, in its place in pixels, asking for its table.
     void buttons_data() { addTableRows(); }
 
     void buttons()
@@ -47,10 +47,10 @@ class TestCatalogueWindow : public QObject
         QFETCH(int, index);
         QPushButton *b = button(index);
         QVERIFY(b);
-        const auto &control = CatalogueForm::controls[std::size_t(index)];
-        QCOMPARE(b->text(), utf8(control.text));
-        const auto r = control.rect;
-        QCOMPARE(b->geometry(), QRect(r.left / 15, r.top / 15, r.width / 15, r.height / 15));
+        QCOMPARE(b->objectName(), QStringLiteral("Command%1").arg(index + 1));
+        QCOMPARE(b->text(), expected::tables[index].button);
+        const QRect r = expected::catalogueButton(index);
+        QCOMPARE(b->geometry(), QRect(r.x() / 15, r.y() / 15, r.width() / 15, r.height() / 15));
 
         QSignalSpy requested(m_window.get(), &CatalogueWindow::tableRequested);
         QTest::mouseClick(b, Qt::LeftButton);

@@ -60,8 +60,8 @@ class TestMainWindow : public QObject
 
     void shouldHaveDefaultValues()
     {
-        QCOMPARE(m_window->objectName(), Form::frame.name);
-        QCOMPARE(m_window->windowTitle(), QString::fromUtf8(Form::frame.caption));
+        QCOMPARE(m_window->objectName(), expected::mainWindow.name);
+        QCOMPARE(m_window->windowTitle(), expected::mainWindow.caption);
         QCOMPARE(m_window->size(), expected::mainWindow.pixels);
         QCOMPARE(m_window->minimumSize(), m_window->maximumSize());
         const Qt::WindowFlags flags = m_window->windowFlags();
@@ -73,25 +73,22 @@ class TestMainWindow : public QObject
             QVERIFY2(w->property("text").toString().isEmpty(), qPrintable(w->objectName()));
     }
 
-    // Every control of the description, of its kind, in its place in pixels, with its
-    // text, naming the control it captions for screen readers.
-    void builtAsDescribed()
+    // Every control, of its kind, in its place in pixels, with its text, naming the control
+    // it captions for screen readers.
+    void builtAsDefined()
     {
-        for (std::size_t i = 0; i < std::size(Form::controls); ++i) {
-            const kvarnel::design::Control &c = Form::controls[i];
-            QWidget *widget = findControl<Form>(m_window.get(), i);
-            QVERIFY2(widget, c.name);
-            QCOMPARE(kindOf(widget), c.kind);
-            if (i != Form::Label8) {
-                const auto r = c.rect;
+        for (const expected::Control &e : expected::mainControls) {
+            auto *widget = m_window->findChild<QWidget *>(e.name);
+            QVERIFY2(widget, e.name);
+            QCOMPARE(kindOf(widget), e.kind);
+            const QRect r = e.twips;
+            if (widget != control<Form::Label8>())
                 QCOMPARE(widget->geometry(),
-                         QRect(r.left / 15, r.top / 15, r.width / 15, r.height / 15));
-            }
-            if (c.kind != ControlKind::Result)
-                QCOMPARE(widget->property("text").toString(), QString::fromUtf8(c.text));
-            if (c.buddy >= 0)
-                QCOMPARE(static_cast<QLabel *>(widget)->buddy(),
-                         findControl<Form>(m_window.get(), std::size_t(c.buddy)));
+                         QRect(r.x() / 15, r.y() / 15, r.width() / 15, r.height() / 15));
+            if (e.kind != ControlKind::Result)
+                QCOMPARE(widget->property("text").toString(), e.text);
+            if (e.names)
+                QCOMPARE(static_cast<QLabel *>(widget)->buddy()->objectName(), e.names);
         }
         // The signature keeps its place and may only grow to the right, inside the window.
         const QRect signature = control<Form::Label8>()->geometry();
@@ -222,7 +219,9 @@ class TestMainWindow : public QObject
         QCOMPARE(m_reports.size(), 1);
         QCOMPARE(m_reports[0].owner, m_window.get());
         QCOMPARE(m_reports[0].icon, QMessageBox::Critical);
-        QCOMPARE(m_reports[0].message, QString::fromUtf8(Form::overflow.message));
+        QCOMPARE(m_reports[0].said,
+                 QStringLiteral("%1|%2|%3")
+                     .arg(expected::mainWindow.caption, expected::overflow, expected::alertButton));
         QVERIFY(m_reports[0].area.isEmpty()); // results emptied before the report
         QVERIFY(m_reports[0].mass.isEmpty());
         QVERIFY(control<Form::Label6>()->text().isEmpty());
@@ -238,12 +237,12 @@ class TestMainWindow : public QObject
 
     void tabOrderCycles()
     {
-        // The boxes and buttons in the description's order, from the first after Command1
+        // The boxes and buttons in the definition's order, from the first after Command1
         // round to it.
         QStringList order;
-        for (const auto &c : Form::controls) {
-            if (c.kind == ControlKind::TextBox || c.kind == ControlKind::Button)
-                order << QString::fromLatin1(c.name);
+        for (const expected::Control &e : expected::mainControls) {
+            if (e.kind == ControlKind::TextBox || e.kind == ControlKind::Button)
+                order << QString::fromLatin1(e.name);
         }
         order.move(0, order.size() - 1);
         for (const QString &name : order) {
@@ -385,7 +384,7 @@ class TestMainWindow : public QObject
     {
         QWidget *owner;
         QMessageBox::Icon icon;
-        QString message;
+        QString said; // title, message and buttons
         QString area;
         QString mass;
     };
@@ -399,7 +398,10 @@ class TestMainWindow : public QObject
             auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
             if (!box)
                 return;
-            m_reports.append({box->parentWidget(), box->icon(), box->text(),
+            QStringList said{box->windowTitle(), box->text()};
+            for (const QAbstractButton *button : box->buttons())
+                said << button->text();
+            m_reports.append({box->parentWidget(), box->icon(), said.join(u'|'),
                               control<Form::Label6>()->text(), control<Form::Label7>()->text()});
             box->buttons().constFirst()->click();
         });
