@@ -1,6 +1,6 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installation, and the packages: a Debian package, for Windows an installer and a
-# portable ZIP, for the browser a folder of static files.
+# portable ZIP.
 include(GNUInstallDirs)
 set(CPACK_PACKAGE_NAME kvarnel)
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Mass per metre of round pipe, with a density reference")
@@ -14,10 +14,6 @@ set(KVARNEL_RELEASE ${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}.${PROJECT_
 if(WIN32)
     include(cmake/KvarnelWindowsPackage.cmake)
     include(CPack)
-    return()
-endif()
-if(EMSCRIPTEN)
-    include(cmake/KvarnelWebPage.cmake)
     return()
 endif()
 

@@ -24,15 +24,6 @@ else()
     endif()
 endif()
 
-if(EMSCRIPTEN)
-    # The calculation reports an overflow by an exception, which the window catches: in
-    # the browser too, where emscripten drops exceptions unless told to keep them. Qt's own
-    # link options turn catching them off; given as a library, this comes after them on
-    # the link line and turns it back on.
-    target_compile_options(kvarnel_settings INTERFACE -fexceptions)
-    target_link_libraries(kvarnel_settings INTERFACE -fexceptions "-sDISABLE_EXCEPTION_CATCHING=0")
-endif()
-
 if(KVARNEL_FUZZ)
     if(NOT CMAKE_CXX_COMPILER_ID MATCHES "Clang")
         message(FATAL_ERROR "KVARNEL_FUZZ needs Clang: configure a build directory of its own "

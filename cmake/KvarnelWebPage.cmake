@@ -1,22 +1,80 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-# The browser: a folder of static files that any web server can serve, installed where
-# CMAKE_INSTALL_PREFIX says (scripts/web puts it in build-web/): the page, Qt's loader, the
-# program's .js and .wasm, its licence, and the notices of what it carries.
-install(FILES ${PROJECT_SOURCE_DIR}/src/app/web/index.html
-    ${PROJECT_SOURCE_DIR}/src/app/web/kvarnel.webmanifest
-    ${PROJECT_SOURCE_DIR}/src/app/web/service-worker.js ${PROJECT_SOURCE_DIR}/data/kvarnel.svg
-    $<TARGET_FILE_DIR:kvarnel>/qtloader.js
-    $<TARGET_FILE_DIR:kvarnel>/kvarnel.js $<TARGET_FILE_DIR:kvarnel>/kvarnel.wasm
-    DESTINATION .)
-install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION . RENAME LICENSE.txt)
-
-# Qt's notices (scripts/qt-for writes them beside Qt), then the Liberation faces'.
-set(notices ${CMAKE_BINARY_DIR}/THIRD-PARTY-NOTICES.txt)
-file(WRITE ${notices} "")
-if(KVARNEL_THIRD_PARTY_NOTICES)
-    file(READ ${KVARNEL_THIRD_PARTY_NOTICES} text)
-    file(APPEND ${notices} "${text}")
+# The page: a folder of static files that any web server can serve, made where Debian's
+# emscripten is installed (Linux builds only). Its HTML and CSS are generated from the
+# windows' description; its numbers are the program's own src/calc, compiled to a small
+# WebAssembly module; its faces are the desktop's stand-ins, cut to Latin and Cyrillic.
+#   cmake --build build --target page      -> build/page/
+find_program(KVARNEL_EMCC emcc)
+find_program(KVARNEL_PYFTSUBSET pyftsubset) # Debian's fonttools, with python3-brotli for WOFF2
+find_program(KVARNEL_BROTLI brotli)
+find_program(KVARNEL_GZIP gzip)
+if(NOT (KVARNEL_EMCC AND KVARNEL_PYFTSUBSET AND KVARNEL_BROTLI AND KVARNEL_GZIP))
+    message(STATUS "The page left out: it needs emcc, pyftsubset, brotli and gzip (scripts/test installs them)")
+    return()
 endif()
-file(READ /usr/share/doc/fonts-liberation/copyright text) # Debian's fonts-liberation
-file(APPEND ${notices} "\n\n==== The Liberation fonts, carried inside kvarnel.wasm ====\n\n${text}")
-install(FILES ${notices} DESTINATION .)
+set(KVARNEL_LIBERATION_FONTS /usr/share/fonts/truetype/liberation CACHE PATH
+    "Where the Liberation fonts are (Debian's fonts-liberation)")
+set(web ${PROJECT_SOURCE_DIR}/src/web)
+set(work ${CMAKE_BINARY_DIR}/page-parts)
+set(page ${CMAKE_BINARY_DIR}/page)
+
+# The numbers: to_number, the calculation and to_text, and nothing else. Exceptions are
+# WebAssembly's own; no fused multiply-add, as everywhere; a module of its own whose only
+# imports are emscripten's exit and memory-growth hooks.
+set(core ${work}/core.wasm)
+add_custom_command(OUTPUT ${core}
+    COMMAND ${CMAKE_COMMAND} -E env NODE_PATH=/usr/share/nodejs EMSDK_PYTHON=/usr/bin/python3
+        ${KVARNEL_EMCC} -std=c++20 -Oz -flto -fwasm-exceptions -sMALLOC=emmalloc
+        -ffp-contract=off -sSTANDALONE_WASM --no-entry -sALLOW_MEMORY_GROWTH=1
+        -sEXPORTED_FUNCTIONS=_kvarnel_input,_kvarnel_calculate,_kvarnel_output
+        -I${PROJECT_SOURCE_DIR}/src ${PROJECT_SOURCE_DIR}/src/calc/number_text.cpp
+        ${PROJECT_SOURCE_DIR}/src/calc/pipe.cpp ${web}/core.cpp -o ${core}
+    DEPENDS ${PROJECT_SOURCE_DIR}/src/calc/number_text.cpp ${PROJECT_SOURCE_DIR}/src/calc/pipe.cpp
+        ${PROJECT_SOURCE_DIR}/src/calc/number_text.h ${PROJECT_SOURCE_DIR}/src/calc/pipe.h
+        ${web}/core.cpp
+    VERBATIM)
+
+# Every glyph is downloaded: only the scripts a Russian or a western engineer types are
+# kept (Latin with its western and central European letters, Cyrillic, the dashes,
+# quotes and signs of technical text); anything else falls back to the browser's faces.
+set(characters U+0020-007E,U+00A0-017F,U+0400-045F,U+0490-0491,U+2010-2027,U+2030-203A,U+20AC,U+2116,U+2122,U+2212)
+set(fonts)
+foreach(face LiberationSans-Regular LiberationSerif-Regular LiberationSerif-Bold)
+    set(font ${work}/${face}.woff2)
+    add_custom_command(OUTPUT ${font}
+        COMMAND ${KVARNEL_PYFTSUBSET} ${KVARNEL_LIBERATION_FONTS}/${face}.ttf
+            --unicodes=${characters} --no-hinting --desubroutinize --flavor=woff2
+            --layout-features=kern --output-file=${font}
+        DEPENDS ${KVARNEL_LIBERATION_FONTS}/${face}.ttf VERBATIM)
+    list(APPEND fonts ${font})
+endforeach()
+
+add_executable(generate_page ${web}/generate_page.cpp)
+target_link_libraries(generate_page PRIVATE kvarnel_design kvarnel_settings)
+
+set(stamp ${work}/page.stamp)
+add_custom_command(OUTPUT ${stamp}
+    COMMAND ${CMAKE_COMMAND} -E rm -rf ${page}
+    COMMAND generate_page ${page} ${web}/page.js ${core} ${PROJECT_SOURCE_DIR}/data/kvarnel.svg
+        ${fonts}
+    COMMAND ${CMAKE_COMMAND} -E copy ${PROJECT_SOURCE_DIR}/LICENSE ${page}/LICENSE.txt
+    COMMAND ${CMAKE_COMMAND} -E copy ${work}/THIRD-PARTY-NOTICES.txt ${page}/
+    # For servers that send a compressed file made beforehand (nginx's gzip_static and
+    # brotli_static, Caddy's precompressed).
+    COMMAND sh -c "cd '${page}' && for f in *; do ${KVARNEL_GZIP} -9 -k -n \"$f\" && ${KVARNEL_BROTLI} -q 11 -k \"$f\"; done"
+    COMMAND ${CMAKE_COMMAND} -E touch ${stamp}
+    DEPENDS generate_page ${web}/page.js ${web}/page.css ${web}/service-worker.js ${core} ${fonts}
+        ${PROJECT_SOURCE_DIR}/data/kvarnel.svg ${work}/THIRD-PARTY-NOTICES.txt
+    VERBATIM)
+add_custom_target(page ALL DEPENDS ${stamp})
+
+# The notices of what the page carries: the Liberation faces and emscripten's runtime.
+file(READ /usr/share/doc/fonts-liberation/copyright liberation)
+set(runtime "")
+if(EXISTS /usr/share/doc/emscripten/copyright)
+    file(READ /usr/share/doc/emscripten/copyright runtime)
+endif()
+file(WRITE ${work}/THIRD-PARTY-NOTICES.txt
+    "==== The Liberation fonts, served with the page ====\n\n${liberation}\n\n"
+    "==== Emscripten's runtime (musl libc, libc++, compiler-rt), compiled into the page's module ====\n\n${runtime}")
+set(KVARNEL_PAGE ${page})

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "platform/window_frame.h"
-
 #include <QPointer>
 #include <QWidget>
 
@@ -31,7 +29,7 @@ template<typename Window> class WindowSlot
         if (m_window->isMinimized())
             m_window->setWindowState(m_window->windowState() & ~Qt::WindowMinimized);
         if (!m_window->isVisible())
-            platform::showWindow(m_window);
+            m_window->show();
         m_window->raise();
         m_window->activateWindow();
         return m_window.data();

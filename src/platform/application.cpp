@@ -5,12 +5,6 @@
 
 #include <QApplication>
 
-#ifdef Q_OS_WASM
-#include "platform/page_accessibility.h"
-
-#include <emscripten.h>
-#endif
-
 #include <cstdio>
 #include <cstdlib>
 #include <vector>
@@ -69,13 +63,6 @@ std::unique_ptr<QApplication> makeApplication(int &argc, char **argv)
         qt_message_output(message.type, context, message.text);
     }
     heldMessages().clear();
-#ifdef Q_OS_WASM
-    // In a page the event loop never returns to main(): the program ends here, and the
-    // page is told, once its last window has closed.
-    QObject::connect(application.get(), &QGuiApplication::lastWindowClosed,
-                     [] { emscripten_force_exit(0); });
-    mirrorWindowsInPage();
-#endif
     return application;
 }
 

@@ -12,11 +12,7 @@ void reportError(QWidget *owner, const design::Alert &alert)
                                 QString::fromUtf8(alert.message), QMessageBox::Ok, owner);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->button(QMessageBox::Ok)->setText(QString::fromUtf8(alert.button));
-#ifdef Q_OS_WASM
-    box->open(); // a page cannot wait in a nested event loop: the box blocks its window only
-#else
     box->exec();
-#endif
 }
 
 } // namespace kvarnel::platform

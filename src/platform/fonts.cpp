@@ -61,14 +61,6 @@ void startFontSystem()
 
 void setApplicationFonts()
 {
-#ifdef Q_OS_WASM
-    // A browser has none of the faces: the Liberation ones the windows are measured in
-    // come with the program.
-    for (const char *file :
-         {":/fonts/LiberationSans-Regular.ttf", ":/fonts/LiberationSerif-Regular.ttf",
-          ":/fonts/LiberationSerif-Bold.ttf"})
-        QFontDatabase::addApplicationFont(QLatin1String(file));
-#endif
     // A text box lays its text out once as it is made, in the application's font, before
     // its window's font reaches it: with the system font as the application's, that
     // loads a face at start only to drop it.

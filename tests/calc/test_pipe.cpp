@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "calc/number_text.h"
 #include "calc/pipe.h"
+#include "pipe_cases.h"
 
 #include <QTest>
 
 #include <bit>
 #include <cstdint>
+#include <cstdlib>
 
 using kvarnel::FloatingPointError;
 using kvarnel::pipe_section;
@@ -28,32 +30,11 @@ class TestPipe : public QObject
         QTest::addColumn<QString>("mass");
         QTest::addColumn<quint64>("areaBits"); // 0: not pinned
         QTest::addColumn<quint64>("massBits");
-        const struct
-        {
-            const char *name;
-            double diameter, wall, density;
-            const char *area, *mass;
-            quint64 areaBits = 0, massBits = 0;
-        } rows[] = {
-            {"worked example, steel", 57, 3.5, 7850, "587.965", "4.61552525", 0x40825fb851eb8520,
-             0x4012764c404a72ed},
-            {"typical use, brass", 57, 3.5, 8800, "587.965", "5.174092", 0x40825fb851eb8520,
-             0x4014b2452c59fb20},
-            {"whole area", 100, 10, 7850, "2826", "22.1841", 0x40a6140000000000,
-             0x40362f212d773190},
-            {"fifteen digits", 97.1, 3.7, 8829, "1085.1212", "9.58053507479999", 0x4090f47c1bda5118,
-             0x4023293be4b0e4cf},
-            {"solid bar", 10, 5, 1000, "78.5", "0.0785"},
-            {"wall past the centre", 10, 8, 7850, "50.24", "0.394384"},
-            {"wall past the diameter", 10, 20, 7850, "-628", "-4.9298"},
-            {"all empty", 0, 0, 0, "0", "0"},
-            {"no density", 57, 3.5, 0, "587.965", "0"},
-            {"underflow is no error", 1e-200, 0, 7850, "0", "0"},
-            {"largest finite mass", 1e6, 1e5, 1e302, "282600000000", "2.826E+307"},
-        };
-        for (const auto &r : rows) {
-            QTest::newRow(r.name) << r.diameter << r.wall << r.density << QString(r.area)
-                                  << QString(r.mass) << r.areaBits << r.massBits;
+        for (const PipeCase &r : pipeCases) {
+            QTest::newRow(r.name) << std::strtod(r.diameter, nullptr)
+                                  << std::strtod(r.wall, nullptr) << std::strtod(r.density, nullptr)
+                                  << QString(r.area) << QString(r.mass) << quint64(r.areaBits)
+                                  << quint64(r.massBits);
         }
     }
 
@@ -81,11 +62,11 @@ class TestPipe : public QObject
         QTest::addColumn<double>("wall");
         QTest::addColumn<double>("density");
 
-        QTest::newRow("outer square") << 1e160 << 0.0 << 0.0;
-        QTest::newRow("outer area times 3.14") << 2e154 << 0.0 << 0.0;
-        QTest::newRow("doubled wall") << 1.0 << 1e308 << 0.0;
-        QTest::newRow("inner square") << 0.0 << 1e154 << 0.0;
-        QTest::newRow("mass") << 1e6 << 1e5 << 1e305;
+        for (const OverflowCase &r : overflowCases) {
+            QTest::newRow(r.name) << std::strtod(r.diameter, nullptr)
+                                  << std::strtod(r.wall, nullptr)
+                                  << std::strtod(r.density, nullptr);
+        }
     }
 
     void overflowStops()

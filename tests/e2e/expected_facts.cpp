@@ -3,11 +3,13 @@
 // program from outside (Python over AT-SPI, JavaScript in a browser) to find and count
 // what they need by it: each window's name, caption and client size, its controls in tab
 // order (name, kind, text, rectangle, the control a caption names), the overflow alert,
-// and each table's texts, row by row. Sizes and rectangles in pixels.
+// each table's texts, row by row, and the calculation's own cases as a user types them.
+// Sizes and rectangles in pixels.
 //   expected_facts FILE
 #include "design/catalogue_form.h"
 #include "design/main_form.h"
 #include "design/units.h"
+#include "pipe_cases.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -77,7 +79,18 @@ int main(int argc, char *argv[])
             {"grades", grades},
             {"densities", densities}});
     }
+    QJsonArray cases; // the results with a full stop; none where the calculation overflows
+    for (const PipeCase &c : pipeCases) {
+        cases.append(QJsonObject{{"name", c.name},
+                                 {"inputs", QJsonArray{c.diameter, c.wall, c.density}},
+                                 {"results", QJsonArray{c.area, c.mass}}});
+    }
+    for (const OverflowCase &c : overflowCases) {
+        cases.append(
+            QJsonObject{{"name", c.name}, {"inputs", QJsonArray{c.diameter, c.wall, c.density}}});
+    }
     const QJsonObject facts{{"mainWindow", main},
+                            {"cases", cases},
                             {"catalogue", window(CatalogueForm::frame, CatalogueForm::controls)},
                             {"tables", tables}};
     QFile file(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString());

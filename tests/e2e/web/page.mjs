@@ -1,28 +1,33 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The page as its visitors meet it: a build of it (KVARNEL_PAGE, scripts/web's build-web)
-// served on 127.0.0.1 and opened in Debian's Chromium, driven by Playwright. Windows are
-// found as Qt makes them, elements of the page; controls by what the page tells screen
-// readers about them, which also says where each one is.
+// The page as its visitors meet it: a build of it (KVARNEL_PAGE, build/page) served on
+// 127.0.0.1 and opened in Debian's Chromium, driven by Playwright. Windows and controls are
+// found as the page tells screen readers about them, by the captions and texts of the
+// program's own description (KVARNEL_FACTS, which expected_facts writes).
 import assert from "node:assert/strict";
 import { createServer } from "node:http";
 import { readFile } from "node:fs/promises";
 import { extname, join, normalize } from "node:path";
 import { chromium } from "playwright-core";
 
-// The program's description of its windows, by which the tests find what they drive
-// (expected_facts writes it).
-export const facts = process.env.KVARNEL_FACTS
-  ? JSON.parse(await readFile(process.env.KVARNEL_FACTS, "utf8")) : {};
-// The text of a control of the main window, by its name: text("Command2").
-export const text = (name) => facts.mainWindow?.controls.find((c) => c.name === name).text;
+export const facts = JSON.parse(await readFile(process.env.KVARNEL_FACTS, "utf8"));
 export const language = process.env.KVARNEL_LANGUAGE || "ru";
-// The decimal separator the program writes in that language.
+// A number as the program writes it in that language.
 export const shown = (number) => (language === "ru" ? number.replace(".", ",") : number);
+// The text of a control of the main window, by its name: text("Command2").
+export const text = (name) => facts.mainWindow.controls.find((c) => c.name === name).text;
+export const main = facts.mainWindow.caption;
+export const catalogue = facts.catalogue.caption;
+// The captions of the boxes and of the results, in tab order.
+const captionsOf = (kind) => facts.mainWindow.controls
+  .filter((c) => facts.mainWindow.controls.find((named) => named.name === c.names)?.kind === kind)
+  .map((c) => c.text);
+export const boxes = captionsOf("textbox");
+export const results = captionsOf("result");
 
 const types = {
   ".html": "text/html; charset=utf-8", ".js": "text/javascript", ".wasm": "application/wasm",
-  ".svg": "image/svg+xml", ".webmanifest": "application/manifest+json",
-  ".txt": "text/plain; charset=utf-8",
+  ".css": "text/css", ".svg": "image/svg+xml", ".woff2": "font/woff2",
+  ".webmanifest": "application/manifest+json", ".txt": "text/plain; charset=utf-8",
 };
 
 // The page's folder on a port of its own; `offline` turns it away, as a lost network does.
@@ -46,15 +51,15 @@ export async function serve(folder = process.env.KVARNEL_PAGE) {
   return site;
 }
 
-export function launch() {
+export function launch(args = []) {
   return chromium.launch({
     executablePath: process.env.KVARNEL_CHROMIUM || "/usr/bin/chromium",
     args: ["--no-sandbox", "--disable-background-networking", "--disable-component-update",
-           "--disable-sync", "--disable-quic", "--no-first-run", "--enable-unsafe-swiftshader"],
+           "--disable-sync", "--disable-quic", "--no-first-run", ...args],
   });
 }
 
-// Everything the page says on its console, so that a test can ask for none of it.
+// Everything the page says on its console is kept, so that a test can ask for none of it.
 export async function open(browser, site, options = {}) {
   const context = await browser.newContext({ locale: language, ...options });
   const page = await context.newPage();
@@ -62,59 +67,32 @@ export async function open(browser, site, options = {}) {
   page.on("console", (message) => page.said.push(`${message.type()}: ${message.text()}`));
   page.on("pageerror", (error) => page.said.push(`error: ${error.message}`));
   await page.goto(site.url);
-  await page.locator("#loading").waitFor({ state: "hidden", timeout: 60000 });
   return page;
 }
 
-// The window of that caption, as Qt makes it: `.qt-window`, its client area and title bar.
-export function window(page, caption) {
-  return page.locator(".qt-window:visible")
-    .filter({ has: page.locator(".window-name", { hasText: new RegExp(`^${caption}$`) }) });
-}
-
-export async function clientSize(window) {
-  const box = await window.locator(".qt-window-contents").boundingBox();
-  return [Math.round(box.width), Math.round(box.height)];
-}
-
-// Whether the window's title bar offers no maximise box: a close box alone.
-export async function hasFixedSize(window) {
-  return (await window.locator(".title-bar .action-button:visible").count()) === 1;
-}
-
-// Brought to the front, as a click on its title does.
-export async function raise(page, window) {
-  const { x, y } = await centre(window.locator(".window-name"));
-  await page.mouse.click(x, y);
-}
-
-// The mirror of a window that screen readers read, and a control in it by role and name.
-export const dialog = (page, caption) =>
-  page.locator("#reader").getByRole("dialog", { name: caption, exact: true });
+// A window is a dialog named by its caption; a control in it by its role and name.
+export const window = (page, caption) => page.getByRole("dialog", { name: caption, exact: true });
 export const control = (page, caption, role, name) =>
-  dialog(page, caption).getByRole(role, { name, exact: true });
+  window(page, caption).getByRole(role, { name, exact: true });
+export const button = (page, name, caption = main) => control(page, caption, "button", name);
+export const box = (page, index) => control(page, main, "textbox", boxes[index]);
+export const result = (page, index) => control(page, main, "status", results[index]);
 
-// Where a control is on the screen: its mirror is laid over it.
-export async function centre(locator) {
-  const box = await locator.boundingBox();
-  return { x: box.x + box.width / 2, y: box.y + box.height / 2 };
+export async function clientSize(dialog) {
+  const client = await dialog.locator(".client").boundingBox();
+  return [Math.round(client.width), Math.round(client.height)];
 }
 
-// A click, or a tap, on the control itself, as a user makes it: the mirror lets it through
-// to the window beneath.
-export async function press(page, locator, how = "click") {
-  const { x, y } = await centre(locator);
-  await (how === "tap" ? page.touchscreen.tap(x, y) : page.mouse.click(x, y));
-}
+// Closed by its close box, as a user closes it.
+export const closeBox = (dialog) => dialog.locator(".title .close");
 
-export const main = facts.mainWindow?.caption;
-export const catalogue = facts.catalogue?.caption;
-// The captions of the boxes and of the results, in tab order.
-const captionsOf = (kind) => (facts.mainWindow?.controls ?? [])
-  .filter((c) => facts.mainWindow.controls.find((named) => named.name === c.names)?.kind === kind)
-  .map((c) => c.text);
-export const boxes = captionsOf("textbox");
-export const results = captionsOf("result");
+// Into the three boxes in order, each filled anew as a user types.
+export async function enter(page, texts) {
+  for (const [index, typed] of texts.entries()) {
+    await box(page, index).fill("");
+    await box(page, index).pressSequentially(typed);
+  }
+}
 
 // What `read` answers, once it answers `expected` (or the time is up).
 export async function until(read, expected, timeout = 5000) {
@@ -127,14 +105,13 @@ export async function until(read, expected, timeout = 5000) {
   return answer;
 }
 
-// What the control shows, once it shows `expected`.
-export const settled = (locator, expected) =>
-  until(async () => (await locator.textContent()).trim(), expected);
-
-export const result = (page, index) => control(page, main, "status", results[index]);
+// What the page shows in both results, once it shows it.
+export async function assertResults(page, expected, message = "") {
+  for (const [index, value] of expected.entries())
+    assert.equal(await until(() => result(page, index).textContent(), value), value,
+      `${message} ${results[index]}`);
+}
 
 // Whether the page shows the pipe of 57, 3.5 and 8800: 587.965 mm² and 5.174092 kg/m.
-export async function assertCalculated(page, message) {
-  for (const [index, number] of ["587.965", "5.174092"].entries())
-    assert.equal(await settled(result(page, index), shown(number)), shown(number), message);
-}
+export const assertCalculated = (page, message) =>
+  assertResults(page, [shown("587.965"), shown("5.174092")], message);

@@ -1,0 +1,200 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// What the page does beyond what its HTML and CSS show: opening, raising and closing the
+// windows as the desktop program does, the calculation through the program's own numbers
+// (a WebAssembly module), the overflow alert, the announcement of the results, and fitting
+// a long result into its label. Every text and place comes from the page itself.
+"use strict";
+(() => {
+  const byId = (id) => document.getElementById(id);
+  const desktop = byId("desktop");
+  const windows = [...desktop.querySelectorAll(".window")];
+  const [main, catalogue, ...tables] = windows;
+  const control = (name) => byId(`${main.id}-${name}`);
+  const boxes = [control("Text1"), control("Text2"), control("Text3")];
+  const results = [control("Label6"), control("Label7")];
+  const said = byId("said");
+  const alert = byId("alert");
+  const overflow = byId("overflow").dataset;
+  const isOpen = (window) => window.classList.contains("open");
+  let front = 0;
+  const used = []; // the open windows, the one used last at the end
+
+  // The decimal separator of the browser's language, as the desktop takes the system's.
+  const separator = new Intl.NumberFormat(navigator.language).formatToParts(1.5)
+    .find((part) => part.type === "decimal")?.value ?? ".";
+
+  function raise(window) {
+    window.style.zIndex = ++front;
+    for (const other of windows)
+      other.classList.toggle("active", other === window);
+    used.splice(used.indexOf(window) >>> 0, used.includes(window) ? 1 : 0);
+    used.push(window);
+  }
+
+  // Right of the rightmost open window, or where that leaves no room, cascading down from
+  // the top right; a window wider than the screen is scaled down to fit it.
+  function place(window) {
+    const gap = 12;
+    const room = document.documentElement.clientWidth;
+    const scale = Math.min(1, room / window.offsetWidth);
+    window.style.transform = scale < 1 ? `scale(${scale})` : "";
+    const width = window.offsetWidth * scale;
+    const others = windows.filter((other) => other !== window && isOpen(other));
+    let x = Math.max(0, ...others.map((other) => other.getBoundingClientRect().right + scrollX)) + gap;
+    let y = gap;
+    if (x + width > room) {
+      x = room - width - gap;
+      y = gap + 24 * others.length;
+    }
+    window.style.left = `${Math.max(0, Math.min(x, room - width))}px`;
+    window.style.top = `${y}px`;
+  }
+
+  // Where the desktop puts the focus in a window: its first button, or its table.
+  function focusIn(window) {
+    window.querySelector("caption, .client button").focus();
+  }
+
+  function open(window) {
+    if (!isOpen(window)) {
+      window.classList.add("open");
+      place(window);
+    }
+    raise(window);
+    focusIn(window);
+  }
+
+  // Closed, a window is made afresh the next time: no value or size of this time stays.
+  function close(window) {
+    window.classList.remove("open");
+    window.removeAttribute("style");
+    window.querySelector(".client").removeAttribute("style");
+    for (const box of window.querySelectorAll("input"))
+      box.value = "";
+    for (const output of window.querySelectorAll("output"))
+      show(output, "");
+    used.splice(used.indexOf(window), 1);
+    const last = used.at(-1);
+    if (!last)
+      return end();
+    raise(last);
+    (last.lastFocused ?? last).focus?.();
+    if (!last.contains(document.activeElement))
+      focusIn(last);
+  }
+
+  function end() {
+    for (const window of windows)
+      window.classList.remove("open");
+    byId("ended").hidden = false;
+    byId("again").focus();
+  }
+
+  // A result is shown whole: a text wider than its label in a smaller size of its face.
+  function show(output, text) {
+    output.textContent = text;
+    output.dataset.size ??= getComputedStyle(output).fontSize;
+    output.style.fontSize = output.dataset.size;
+    let size = parseFloat(output.dataset.size);
+    while (size > 1 && output.scrollWidth > output.clientWidth)
+      output.style.fontSize = `${--size}px`;
+  }
+
+  // The numbers' module; a calculation asked for before it is there is answered when it is.
+  let core = null;
+  let waiting = false;
+  const loading = WebAssembly.instantiateStreaming(fetch(desktop.dataset.module), {
+    env: { emscripten_notify_memory_growth() {} },
+    wasi_snapshot_preview1: { proc_exit(status) { throw new Error(`exit ${status}`); } },
+  }).then(({ instance }) => {
+    core = instance.exports;
+    core._initialize();
+    if (waiting)
+      calculate();
+  }, () => {
+    byId("unable").hidden = false;
+    desktop.before(byId("unable"));
+  });
+
+  function calculate() {
+    if (!core) {
+      waiting = true;
+      return;
+    }
+    waiting = false;
+    const input = new TextEncoder().encode([...boxes.map((box) => box.value), separator, ""].join("\0"));
+    const at = core.kvarnel_input(input.length);
+    new Uint8Array(core.memory.buffer, at, input.length).set(input);
+    const length = core.kvarnel_calculate();
+    const texts = length
+      ? new TextDecoder().decode(new Uint8Array(core.memory.buffer, core.kvarnel_output(), length)).split("\0")
+      : ["", ""];
+    results.forEach((output, i) => show(output, texts[i]));
+    if (!length)
+      return report();
+    // Both results at once, each after its caption, as a line of the window reads; said
+    // again after every calculation, the same results too.
+    said.textContent = "";
+    setTimeout(() => {
+      said.textContent = results.map((output) => `${output.labels[0].textContent} ${output.value}`).join(", ");
+    }, 100);
+  }
+
+  function report() {
+    byId("alert-title").textContent = overflow.title;
+    byId("alert-message").textContent = overflow.message;
+    byId("alert-button").textContent = overflow.button;
+    alert.showModal();
+    byId("alert-button").focus();
+  }
+  byId("alert-button").addEventListener("click", () => alert.close());
+  alert.addEventListener("close", () => control("Command2").focus());
+
+  const actions = {
+    Command1: () => open(catalogue),
+    Command2: calculate,
+    Command3: () => {
+      for (const box of boxes)
+        box.value = "";
+      for (const output of results)
+        show(output, "");
+    },
+    Command4: end,
+  };
+  main.addEventListener("click", (event) => actions[event.target.id?.slice(main.id.length + 1)]?.());
+  catalogue.addEventListener("click", (event) => {
+    const index = [...catalogue.querySelectorAll(".client button")].indexOf(event.target);
+    if (index >= 0)
+      open(tables[index]);
+  });
+
+  for (const window of windows) {
+    window.querySelector(".close").addEventListener("click", () => close(window));
+    window.addEventListener("focusin", (event) => {
+      window.lastFocused = event.target;
+      if (!window.classList.contains("active"))
+        raise(window);
+    });
+    window.addEventListener("pointerdown", () => raise(window));
+    // Moved by its title bar.
+    const title = window.querySelector(".title");
+    title.addEventListener("pointerdown", (event) => {
+      if (event.target.closest(".close"))
+        return;
+      const start = { x: event.clientX - window.offsetLeft, y: event.clientY - window.offsetTop };
+      title.setPointerCapture(event.pointerId);
+      const move = (moved) => {
+        window.style.left = `${Math.max(0, moved.clientX - start.x)}px`;
+        window.style.top = `${Math.max(0, moved.clientY - start.y)}px`;
+      };
+      title.addEventListener("pointermove", move);
+      title.addEventListener("pointerup", () => title.removeEventListener("pointermove", move), { once: true });
+    });
+  }
+
+  byId("again").addEventListener("click", () => location.reload());
+  place(main);
+  raise(main);
+  addEventListener("load", () => navigator.serviceWorker?.register("service-worker.js"));
+  loading.then(() => performance.mark("kvarnel-ready"));
+})();

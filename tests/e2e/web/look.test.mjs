@@ -1,0 +1,60 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Every window of the page compared pixel for pixel with the picture approved of it, taken
+// with the same Chromium (KVARNEL_PAGE_PICTURES/chromium-MAJOR/); elsewhere it skips. The
+// main window is pictured after a calculation, as the desktop's is. With
+// KVARNEL_TAKE_PICTURES=1 it takes this Chromium's set anew (look at them before committing).
+import assert from "node:assert/strict";
+import { mkdir, readFile, writeFile } from "node:fs/promises";
+import { after, before, test } from "node:test";
+import * as p from "./page.mjs";
+
+let site, browser, page, folder, approved;
+before(async () => {
+  site = await p.serve();
+  browser = await p.launch(["--font-render-hinting=none"]);
+  page = await p.open(browser, site, { viewport: { width: 1600, height: 1200 } });
+  await page.evaluate(() => document.fonts.ready);
+  folder = `${process.env.KVARNEL_PAGE_PICTURES}/chromium-${browser.version().split(".")[0]}`;
+  approved = await readFile(`${folder}/approved-with.txt`, "utf8").catch(() => null);
+});
+after(async () => { await browser.close(); await site.close(); });
+
+async function picture(t, name, window) {
+  await window.waitFor();
+  await page.evaluate(() => document.fonts.ready);
+  const shown = await window.screenshot({ animations: "disabled", caret: "hide" });
+  const file = `${folder}/${name}.png`;
+  if (process.env.KVARNEL_TAKE_PICTURES) {
+    await mkdir(folder, { recursive: true });
+    await writeFile(`${folder}/approved-with.txt`, `${browser.version()}\n`);
+    return writeFile(file, shown);
+  }
+  if (approved?.trim() !== browser.version())
+    return t.skip(`the pictures were approved with Chromium ${approved?.trim() ?? "(none)"}; here is ${browser.version()}`);
+  if (!shown.equals(await readFile(file))) {
+    await writeFile(`${name}-shown.png`, shown);
+    assert.fail(`${name} differs from ${file}; see ${process.cwd()}/${name}-shown.png`);
+  }
+}
+
+test("the main window after a calculation", async (t) => {
+  await p.enter(page, ["57", "3.5", "8800"]);
+  await p.button(page, p.text("Command2")).click();
+  await p.assertCalculated(page);
+  await p.box(page, 0).blur();
+  await picture(t, p.facts.mainWindow.name, p.window(page, p.main));
+});
+
+test("the catalogue", async (t) => {
+  await p.button(page, p.text("Command1")).click();
+  await picture(t, p.facts.catalogue.name, p.window(page, p.catalogue));
+});
+
+for (const table of p.facts.tables) {
+  test(table.caption, async (t) => {
+    await p.button(page, table.button, p.catalogue).click();
+    const window = p.window(page, table.caption);
+    await picture(t, table.name, window);
+    await p.closeBox(window).click();
+  });
+}
