@@ -34,23 +34,31 @@ add_custom_command(OUTPUT ${core}
         ${web}/core.cpp
     VERBATIM)
 
-# Every glyph is downloaded: only the scripts a Russian or a western engineer types are
-# kept (Latin with its western and central European letters, Cyrillic, the dashes,
-# quotes and signs of technical text); anything else falls back to the browser's faces.
-set(characters U+0020-007E,U+00A0-017F,U+0400-045F,U+0490-0491,U+2010-2027,U+2030-203A,U+20AC,U+2116,U+2122,U+2212)
+add_executable(generate_page ${web}/generate_page.cpp)
+target_link_libraries(generate_page PRIVATE kvarnel_design kvarnel_settings)
+
+# Every glyph is downloaded. The windows' face keeps what a Russian or a western engineer
+# types and reads (basic Latin and Latin-1, Cyrillic, the dashes, quotes and signs of
+# technical text); the tables' faces only what the tables show. Anything else falls back
+# to the browser's own faces.
+set(table_texts ${work}/table-texts.txt)
+add_custom_command(OUTPUT ${table_texts} COMMAND generate_page --table-texts ${table_texts}
+    DEPENDS generate_page VERBATIM)
 set(fonts)
 foreach(face LiberationSans-Regular LiberationSerif-Regular LiberationSerif-Bold)
     set(font ${work}/${face}.woff2)
+    if(face MATCHES Sans)
+        set(characters --unicodes=U+0020-007E,U+00A0-00FF,U+0400-045F,U+2010-2026,U+2116,U+2212)
+    else()
+        set(characters --text-file=${table_texts})
+    endif()
     add_custom_command(OUTPUT ${font}
-        COMMAND ${KVARNEL_PYFTSUBSET} ${KVARNEL_LIBERATION_FONTS}/${face}.ttf
-            --unicodes=${characters} --no-hinting --desubroutinize --flavor=woff2
-            --layout-features=kern --output-file=${font}
-        DEPENDS ${KVARNEL_LIBERATION_FONTS}/${face}.ttf VERBATIM)
+        COMMAND ${KVARNEL_PYFTSUBSET} ${KVARNEL_LIBERATION_FONTS}/${face}.ttf ${characters}
+            --no-hinting --desubroutinize --flavor=woff2 --layout-features=kern
+            --output-file=${font}
+        DEPENDS ${KVARNEL_LIBERATION_FONTS}/${face}.ttf ${table_texts} VERBATIM)
     list(APPEND fonts ${font})
 endforeach()
-
-add_executable(generate_page ${web}/generate_page.cpp)
-target_link_libraries(generate_page PRIVATE kvarnel_design kvarnel_settings)
 
 set(stamp ${work}/page.stamp)
 add_custom_command(OUTPUT ${stamp}

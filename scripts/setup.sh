@@ -9,12 +9,14 @@ cache="${XDG_CACHE_HOME:-$HOME/.cache}/kvarnel"
 # shellcheck disable=SC2034 # for the scripts that source this
 build_packages=(g++ cmake make pkg-config qt6-base-dev libgl-dev libfontconfig-dev fonts-liberation
     fontconfig)
-# What scripts/qt-for needs to build Qt for Windows and for the browser, beside the above,
-# and what the Windows program's packaging and tests need.
+# What scripts/qt-for needs to build Qt for Windows, beside the above, and what the Windows
+# program's packaging and tests need.
 # shellcheck disable=SC2034
 windows_packages=(ninja-build dpkg-dev perl patch g++-mingw-w64-x86-64-posix nsis zip)
+# What the page is made with: emscripten for its numbers, fonttools (with Brotli, for
+# WOFF2) for its faces, gzip and brotli for the compressed files beside them.
 # shellcheck disable=SC2034
-web_packages=(ninja-build dpkg-dev perl patch emscripten python3 fonttools)
+web_packages=(emscripten fonttools python3-brotli brotli gzip)
 # What the end-to-end tests of the Windows program need beside scripts/test's.
 # shellcheck disable=SC2034
 windows_test_packages=(wine wine64 xvfb xauth xfwm4 dbus icoutils binutils-mingw-w64-x86-64)
@@ -59,29 +61,18 @@ make_locales() {
 # Configures build/ every time, so that options given now hold in an existing build too.
 # KVARNEL_CMAKE_ARGS may add options: KVARNEL_CMAKE_ARGS="-DKVARNEL_WERROR=ON" scripts/test
 # The options a run may add are set back to their defaults first, so that a build keeps
-# none of an earlier run's (CI's Windows program and page, say, which a plain run of
-# scripts/test has no Wine or browser for).
+# none of an earlier run's (CI's Windows program, say, which a plain run of scripts/test
+# has no Wine for).
 configure_build() {
     # shellcheck disable=SC2086 # KVARNEL_CMAKE_ARGS holds several arguments
     cmake -S "$root" -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-        -DKVARNEL_WERROR=OFF -DKVARNEL_BENCHMARKS=OFF -DKVARNEL_WINDOWS_BUILD= -DKVARNEL_WEB_BUILD= \
+        -DKVARNEL_WERROR=OFF -DKVARNEL_BENCHMARKS=OFF -DKVARNEL_WINDOWS_BUILD= \
         ${KVARNEL_CMAKE_ARGS:-} "$@" >/dev/null
 }
 
-# Qt's CMake asks for the emscripten version through $EMSDK/.emscripten, which Debian's
-# emscripten has no folder for: a stand-in in the cache names the emscripten root, em/,
-# with emcc in it. Debian's own Python and Node modules run emscripten's tools, whichever
-# node is first on the PATH.
-emsdk_stand_in() {
-    export EMSDK="$cache/emsdk" EMSDK_PYTHON=/usr/bin/python3 NODE_PATH=/usr/share/nodejs
-    mkdir -p "$EMSDK/em"
-    echo "EMSCRIPTEN_ROOT = 'em'" >"$EMSDK/.emscripten"
-    ln -sf /usr/bin/emcc "$EMSDK/em/emcc"
-}
-
-# The Windows program and the page are built with Qt 6.8, from Debian 13's source and with
-# its Qt tools: a machine with an older Qt (Debian 12, Ubuntu 24.04) builds them in a
-# Debian 13 root (scripts/debian-root).
+# The Windows program is built with Qt 6.8, from Debian 13's source and with its Qt
+# tools: a machine with an older Qt (Debian 12, Ubuntu 24.04) builds it in a Debian 13
+# root (scripts/debian-root).
 needs_newer_root() {
     local id version
     id=$(. /etc/os-release && echo "$ID")
@@ -94,7 +85,7 @@ needs_newer_root() {
 }
 
 # Runs a script again in a Debian root of the release and brings back the folders it makes:
-#   in_root 13 build-web build-wasm -- "$0" "$@"
+#   in_root 13 build-windows -- "$0" "$@"
 in_root() {
     local release="$1" folders=() folder
     shift

@@ -4,6 +4,8 @@
 // script, the numbers' module, the faces and the icon copied beside it under names that
 // carry a hash of their content; and a service worker that keeps exactly that set.
 //   generate_page FOLDER SCRIPT MODULE ICON SANS SERIF SERIF-BOLD
+// or writes every text the tables show, for their faces to be cut to:
+//   generate_page --table-texts FILE
 #include "design/catalogue_form.h"
 #include "design/faces.h"
 #include "design/main_form.h"
@@ -294,6 +296,14 @@ const char *const notices = R"(<div id="said" class="unseen" role="status" aria-
 
 int main(int argc, char *argv[])
 {
+    if (argc == 3 && std::string_view(argv[1]) == "--table-texts") {
+        std::string texts;
+        for (const DensityTable &table : kvarnel::reference::densityTables) {
+            for (const TableText &text : drawingOf(table).texts)
+                texts += std::string(text.text) + "\n";
+        }
+        return write(argv[2], texts) ? 0 : 1;
+    }
     if (argc != 8) {
         std::fprintf(stderr,
                      "usage: generate_page FOLDER SCRIPT MODULE ICON SANS SERIF SERIF-BOLD\n");

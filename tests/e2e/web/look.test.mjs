@@ -2,7 +2,9 @@
 // Every window of the page compared pixel for pixel with the picture approved of it, taken
 // with the same Chromium (KVARNEL_PAGE_PICTURES/chromium-MAJOR/); elsewhere it skips. The
 // main window is pictured after a calculation, as the desktop's is. With
-// KVARNEL_TAKE_PICTURES=1 it takes this Chromium's set anew (look at them before committing).
+// KVARNEL_TAKE_PICTURES=1 it takes this Chromium's set anew (look at them before committing);
+// with KVARNEL_SCREEN_PICTURE naming a file, it leaves there the page with the calculator,
+// the catalogue and the brass table open (scripts/screenshots --web).
 import assert from "node:assert/strict";
 import { mkdir, readFile, writeFile } from "node:fs/promises";
 import { after, before, test } from "node:test";
@@ -58,3 +60,11 @@ for (const table of p.facts.tables) {
     await p.closeBox(window).click();
   });
 }
+
+test("the page with the brass table beside the calculator", { skip: !process.env.KVARNEL_SCREEN_PICTURE }, async () => {
+  const brass = p.facts.tables[3];
+  await p.button(page, brass.button, p.catalogue).click();
+  await p.window(page, brass.caption).waitFor();
+  await page.setViewportSize({ width: 960, height: 640 });
+  await page.screenshot({ path: process.env.KVARNEL_SCREEN_PICTURE });
+});

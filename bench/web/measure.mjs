@@ -1,0 +1,64 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The page against the floor, a page of one line of HTML served the same way, in one run
+// of alternating rounds, each visit in a browser context of its own (nothing cached):
+//   - what a first visit downloads, every file counted as gzip -9 makes it (at most 100 KB);
+//   - its first contentful paint (at most 1.5 times the floor's);
+//   - the first calculation's result shown, from navigation, the calculate button pressed
+//     as soon as it is there (within 2 times the floor's first paint).
+// Other folders given after the page are measured the same way, for comparison.
+//   node bench/web/measure.mjs ROUNDS PAGE [OTHER...]   (bench/web/run does it)
+import { readdir, readFile } from "node:fs/promises";
+import { mkdtemp, writeFile } from "node:fs/promises";
+import { tmpdir } from "node:os";
+import { join } from "node:path";
+import { gzipSync } from "node:zlib";
+import { launch, serve } from "../../tests/e2e/web/page.mjs";
+
+const [rounds, page, ...others] = process.argv.slice(2);
+const floor = await mkdtemp(join(tmpdir(), "floor-"));
+await writeFile(join(floor, "index.html"),
+  "<!doctype html><html lang=\"ru\"><meta charset=\"utf-8\"><title>Кварнель</title><p>Кварнель</p>\n");
+
+// A first visit takes the page and, through its service worker, every file it keeps.
+let total = 0;
+const kept = (await readFile(join(page, "service-worker.js"), "utf8")).match(/const files = \[(.*)\]/)[1];
+const files = ["index.html", "service-worker.js",
+  ...JSON.parse(`[${kept}]`).filter((file) => file !== "./")];
+for (const file of files) {
+  const size = gzipSync(await readFile(join(page, file)), { level: 9 }).length;
+  total += size;
+  console.log(`${file.padEnd(32)} ${String(size).padStart(7)} bytes gzipped`);
+}
+console.log(`${"first visit".padEnd(32)} ${String(total).padStart(7)} bytes gzipped (at most 100,000)`);
+
+const browser = await launch();
+const sites = await Promise.all([floor, page, ...others].map((folder) => serve(folder)));
+const paint = sites.map(() => []);
+const result = sites.map(() => []);
+for (let round = 0; round < Number(rounds); ++round) {
+  for (const [i, site] of sites.entries()) {
+    const context = await browser.newContext();
+    const visit = await context.newPage();
+    await visit.goto(site.url, { waitUntil: "commit" });
+    if (i === 1) { // the calculate button pressed as soon as it is there
+      await visit.locator("#Form1-Command2").click();
+      await visit.waitForFunction(() => document.getElementById("Form1-Label6").textContent === "0");
+      result[i].push(await visit.evaluate(() => performance.now()));
+    }
+    paint[i].push(await visit.evaluate(() => new Promise((resolve) => new PerformanceObserver(
+      (list) => resolve(list.getEntriesByName("first-contentful-paint")[0]?.startTime))
+      .observe({ type: "paint", buffered: true }))));
+    await context.close();
+  }
+}
+await browser.close();
+await Promise.all(sites.map((site) => site.close()));
+const median = (times) => times.sort((a, b) => a - b)[Math.floor(times.length / 2)];
+const names = ["floor", page, ...others];
+for (const [i, name] of names.entries())
+  console.log(`${name.padEnd(40)} first paint ${median(paint[i]).toFixed(0).padStart(5)} ms (median)` +
+    (result[i].length ? `, first result ${median(result[i]).toFixed(0).padStart(5)} ms` : ""));
+const floorPaint = median(paint[0]);
+const met = total <= 100_000 && median(paint[1]) <= 1.5 * floorPaint && median(result[1]) <= 2 * floorPaint;
+console.log(`targets: first paint at most ${(1.5 * floorPaint).toFixed(0)} ms, first result at most ${(2 * floorPaint).toFixed(0)} ms: ${met ? "met" : "NOT met"}`);
+process.exitCode = met ? 0 : 1;
