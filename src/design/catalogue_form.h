@@ -6,31 +6,16 @@
 
 #include <array>
 #include <cstddef>
+#include <iterator>
 
 namespace kvarnel::design {
 
-namespace detail {
-
-// "Command1", "Command2", ...: the names of a column of buttons, kept for the program's
-// lifetime.
-template<std::size_t count> constexpr auto buttonNames()
-{
-    std::array<std::array<char, 16>, count> names{};
-    for (std::size_t i = 0; i < count; ++i) {
-        std::size_t at = 0;
-        for (char c : std::string_view("Command"))
-            names[i][at++] = c;
-        const std::size_t number = i + 1;
-        if (number >= 10)
-            names[i][at++] = static_cast<char>('0' + number / 10);
-        names[i][at++] = static_cast<char>('0' + number % 10);
-    }
-    return names;
-}
-
-inline constexpr auto catalogueButtonNames = buttonNames<reference::densityTables.size()>();
-
-} // namespace detail
+// The buttons' names, the first table's first.
+inline constexpr const char *catalogueButtonNames[] = {
+    "Command1", "Command2", "Command3", "Command4", "Command5", "Command6", "Command7", "Command8",
+};
+static_assert(std::size(catalogueButtonNames) == reference::densityTables.size(),
+              "a button for every table");
 
 // The density reference's table of contents: a column of buttons, one for each table in
 // the tables' order, each captioned as its table's record says. Command1 opens the first.
@@ -57,7 +42,7 @@ struct CatalogueForm
         for (std::size_t i = 0; i < buttonCount; ++i) {
             TwipRect rect = firstButton;
             rect.top += buttonPitch * static_cast<int>(i);
-            buttons[i] = {ControlKind::Button, detail::catalogueButtonNames[i].data(),
+            buttons[i] = {ControlKind::Button, catalogueButtonNames[i],
                           reference::densityTables[i].button, rect};
         }
         return buttons;

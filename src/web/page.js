@@ -195,6 +195,11 @@
   byId("again").addEventListener("click", () => location.reload());
   place(main);
   raise(main);
-  addEventListener("load", () => navigator.serviceWorker?.register("service-worker.js"));
+  // Once the page is there: the tables' faces, so that a table opens in them, and the
+  // worker that keeps the page for visits without a network.
+  addEventListener("load", () => {
+    document.fonts.forEach((face) => face.load());
+    navigator.serviceWorker?.register("service-worker.js");
+  });
   loading.then(() => performance.mark("kvarnel-ready"));
 })();

@@ -23,7 +23,7 @@ after(async () => { await browser.close(); await site.close(); });
 
 async function picture(t, name, window) {
   await window.waitFor();
-  await page.evaluate(() => document.fonts.ready);
+  await page.evaluate(() => Promise.all([...document.fonts].map((face) => face.load())));
   const shown = await window.screenshot({ animations: "disabled", caret: "hide" });
   const file = `${folder}/${name}.png`;
   if (process.env.KVARNEL_TAKE_PICTURES) {
