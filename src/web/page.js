@@ -103,18 +103,23 @@
   // The numbers' module; a calculation asked for before it is there is answered when it is.
   let core = null;
   let waiting = false;
-  const loading = WebAssembly.instantiateStreaming(fetch(desktop.dataset.module), {
+  // Fetched whole, whatever type the server calls it, and made by the browser's WebAssembly
+  // with its exceptions; a browser without them is told why it cannot calculate.
+  const imports = {
     env: { emscripten_notify_memory_growth() {} },
     wasi_snapshot_preview1: { proc_exit(status) { throw new Error(`exit ${status}`); } },
-  }).then(({ instance }) => {
-    core = instance.exports;
-    core._initialize();
-    if (waiting)
-      calculate();
-  }, () => {
-    byId("unable").hidden = false;
-    desktop.before(byId("unable"));
-  });
+  };
+  const loading = fetch(desktop.dataset.module).then((response) => response.arrayBuffer())
+    .then((module) => WebAssembly.instantiate(module, imports))
+    .then(({ instance }) => {
+      core = instance.exports;
+      core._initialize();
+      if (waiting)
+        calculate();
+    }, () => {
+      byId("unable").hidden = false;
+      desktop.before(byId("unable"));
+    });
 
   function calculate() {
     if (!core) {

@@ -134,3 +134,22 @@ test("can be installed, and opens without a network once visited", async () => {
   }
   await page.context().close();
 });
+
+test("without JavaScript, or without WebAssembly, the windows show and the page says why", async () => {
+  const still = await browser.newContext({ locale: p.language, javaScriptEnabled: false });
+  const page = await still.newPage();
+  await page.goto(site.url);
+  for (const caption of [p.main, p.catalogue, ...p.facts.tables.map((table) => table.caption)])
+    assert.ok(await p.window(page, caption).isVisible(), caption);
+  assert.match(await page.locator("noscript").textContent(), /JavaScript/);
+  await still.close();
+
+  const old = await browser.newContext({ locale: p.language });
+  const older = await old.newPage();
+  await older.addInitScript(() => { delete window.WebAssembly; });
+  await older.goto(site.url);
+  await older.locator("#unable").waitFor();
+  await p.button(older, p.text("Command1")).click();
+  await p.window(older, p.catalogue).waitFor();
+  await old.close();
+});
