@@ -185,6 +185,8 @@ void addTable(Page &page, const DensityTable &table)
     // row's height.
     constexpr double baselineShare = (0.891 - 0.216) / 2;
     const auto padding = [&](const TableText &text, int slotTop) {
+        if (text.centredDown)
+            return px(0); // shown once, beside all the rows (below)
         return px(text.baseline - slotTop - baselineShare * pointsToPixels(text.font.points));
     };
     const int gradeWidth = d.gradeColumn.end;

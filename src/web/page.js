@@ -18,16 +18,23 @@
   const isOpen = (window) => window.classList.contains("open");
   let front = 0;
   const used = []; // the open windows, the one used last at the end
+  const lastFocused = new Map(); // each window's control that had the focus last
 
   // The decimal separator of the browser's language, as the desktop takes the system's.
   const separator = new Intl.NumberFormat(navigator.language).formatToParts(1.5)
     .find((part) => part.type === "decimal")?.value ?? ".";
 
+  function forget(window) {
+    const at = used.indexOf(window);
+    if (at >= 0)
+      used.splice(at, 1);
+  }
+
   function raise(window) {
     window.style.zIndex = ++front;
     for (const other of windows)
       other.classList.toggle("active", other === window);
-    used.splice(used.indexOf(window) >>> 0, used.includes(window) ? 1 : 0);
+    forget(window);
     used.push(window);
   }
 
@@ -73,12 +80,12 @@
       box.value = "";
     for (const output of window.querySelectorAll("output"))
       show(output, "");
-    used.splice(used.indexOf(window), 1);
+    forget(window);
     const last = used.at(-1);
     if (!last)
       return end();
     raise(last);
-    (last.lastFocused ?? last).focus?.();
+    lastFocused.get(last)?.focus();
     if (!last.contains(document.activeElement))
       focusIn(last);
   }
@@ -86,6 +93,7 @@
   function end() {
     for (const window of windows)
       window.classList.remove("open");
+    used.length = 0;
     byId("ended").hidden = false;
     byId("again").focus();
   }
@@ -176,7 +184,7 @@
   for (const window of windows) {
     window.querySelector(".close").addEventListener("click", () => close(window));
     window.addEventListener("focusin", (event) => {
-      window.lastFocused = event.target;
+      lastFocused.set(window, event.target);
       if (!window.classList.contains("active"))
         raise(window);
     });

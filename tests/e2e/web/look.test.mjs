@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Every window of the page compared pixel for pixel with the picture approved of it, taken
-// with the same Chromium (KVARNEL_PAGE_PICTURES/chromium-MAJOR/); elsewhere it skips. The
-// main window is pictured after a calculation, as the desktop's is. With
+// Every window of the page compared pixel for pixel with the picture approved of it, one
+// set for each Debian release (KVARNEL_PAGE_PICTURES/debian-12/ ...), taken with the
+// Chromium major version its approved-with.txt names; elsewhere it skips. The main window
+// is pictured after a calculation, as the desktop's is. With
 // KVARNEL_TAKE_PICTURES=1 it takes this Chromium's set anew (look at them before committing);
 // with KVARNEL_SCREEN_PICTURE naming a file, it leaves there the page with the calculator,
 // the catalogue and the brass table open (scripts/screenshots --web).
@@ -10,14 +11,17 @@ import { mkdir, readFile, writeFile } from "node:fs/promises";
 import { after, before, test } from "node:test";
 import * as p from "./page.mjs";
 
-let site, browser, page, folder, approved;
+let site, browser, page, folder, approved, chromium;
 before(async () => {
   site = await p.serve();
   browser = await p.launch(["--font-render-hinting=none"]);
   page = await p.open(browser, site, { viewport: { width: 1600, height: 1200 } });
   await page.evaluate(() => document.fonts.ready);
-  folder = `${process.env.KVARNEL_PAGE_PICTURES}/chromium-${browser.version().split(".")[0]}`;
-  approved = await readFile(`${folder}/approved-with.txt`, "utf8").catch(() => null);
+  const release = Object.fromEntries((await readFile("/etc/os-release", "utf8")).split("\n")
+    .map((line) => line.split("=")).map(([key, value]) => [key, value?.replace(/"/g, "")]));
+  folder = `${process.env.KVARNEL_PAGE_PICTURES}/${release.ID}-${release.VERSION_ID}`;
+  approved = await readFile(`${folder}/approved-with.txt`, "utf8").catch(() => "(none)\n");
+  chromium = `Chromium ${browser.version().split(".")[0]}\n`;
 });
 after(async () => { await browser.close(); await site.close(); });
 
@@ -28,11 +32,11 @@ async function picture(t, name, window) {
   const file = `${folder}/${name}.png`;
   if (process.env.KVARNEL_TAKE_PICTURES) {
     await mkdir(folder, { recursive: true });
-    await writeFile(`${folder}/approved-with.txt`, `${browser.version()}\n`);
+    await writeFile(`${folder}/approved-with.txt`, chromium);
     return writeFile(file, shown);
   }
-  if (approved?.trim() !== browser.version())
-    return t.skip(`the pictures were approved with Chromium ${approved?.trim() ?? "(none)"}; here is ${browser.version()}`);
+  if (approved !== chromium)
+    return t.skip(`${folder}: approved with ${approved.trim()}; here is ${chromium.trim()}`);
   if (!shown.equals(await readFile(file))) {
     await writeFile(`${name}-shown.png`, shown);
     assert.fail(`${name} differs from ${file}; see ${process.cwd()}/${name}-shown.png`);
