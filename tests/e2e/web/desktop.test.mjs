@@ -22,6 +22,12 @@ test("calculates, and Enter and Esc in a box do nothing, as on the desktop", asy
   assert.equal(await p.result(page, 0).textContent(), "");
   await p.button(page, p.text("Command2")).click();
   await p.assertCalculated(page);
+  // A result wider than its label is shown whole, in a smaller size.
+  await p.enter(page, ["97.1", "3.7", "8829"]);
+  await p.button(page, p.text("Command2")).click();
+  await p.assertResults(page, ["1085.1212", "9.58053507479999"].map(p.shown));
+  assert.ok(await p.result(page, 1).evaluate((mass) => mass.scrollWidth <= mass.clientWidth &&
+    parseFloat(getComputedStyle(mass).fontSize) < 21));
   await p.button(page, p.text("Command3")).click();
   for (const index of [0, 1, 2])
     assert.equal(await p.box(page, index).inputValue(), "");
