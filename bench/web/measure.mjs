@@ -14,7 +14,7 @@ import { mkdtemp, writeFile } from "node:fs/promises";
 import { tmpdir } from "node:os";
 import { join } from "node:path";
 import { gzipSync } from "node:zlib";
-import { launch, serve } from "../../tests/e2e/web/page.mjs";
+import { launch, serve } from "../../tests/e2e/web/browser.mjs";
 
 const [rounds, page, ...others] = process.argv.slice(2);
 const floor = await mkdtemp(join(tmpdir(), "floor-"));
@@ -41,15 +41,28 @@ for (let round = 0; round < Number(rounds); ++round) {
   for (const [i, site] of sites.entries()) {
     const context = await browser.newContext();
     const visit = await context.newPage();
+    if (i === 1) {
+      // The calculate button pressed as soon as the page has read it, by the page itself.
+      await visit.addInitScript(() => addEventListener("DOMContentLoaded", () => {
+        const area = document.getElementById("Form1-Label6");
+        new MutationObserver(() => area.textContent && performance.mark("first-result"))
+          .observe(area, { childList: true, characterData: true, subtree: true });
+        document.getElementById("Form1-Command2").click();
+      }));
+    }
     await visit.goto(site.url, { waitUntil: "commit" });
-    if (i === 1) { // the calculate button pressed as soon as it is there
-      await visit.locator("#Form1-Command2").click();
-      await visit.waitForFunction(() => document.getElementById("Form1-Label6").textContent === "0");
-      result[i].push(await visit.evaluate(() => performance.now()));
-    } else if (i > 1) {
+    if (i === 1) {
       result[i].push(await visit.evaluate(() => new Promise((resolve) => new PerformanceObserver(
-        (list) => resolve(list.getEntriesByName("kvarnel-shown")[0]?.startTime))
+        (list) => resolve(list.getEntriesByName("first-result")[0]?.startTime))
         .observe({ type: "mark", buffered: true }))));
+    } else if (i > 1) {
+      const shown = await visit.evaluate(() => new Promise((resolve) => {
+        new PerformanceObserver((list) => resolve(list.getEntriesByName("kvarnel-shown")[0]?.startTime))
+          .observe({ type: "mark", buffered: true });
+        setTimeout(() => resolve(null), 30000);
+      }));
+      if (shown !== null)
+        result[i].push(shown);
     }
     paint[i].push(await visit.evaluate(() => new Promise((resolve) => new PerformanceObserver(
       (list) => resolve(list.getEntriesByName("first-contentful-paint")[0]?.startTime))

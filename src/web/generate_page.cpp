@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the page: the ten windows as HTML and CSS from the windows' description, at 15
-// twips to a CSS pixel, with the tables drawn by the desktop's own rules; the page's
-// script, the numbers' module, the faces and the icon copied beside it under names that
-// carry a hash of their content; and a service worker that keeps exactly that set.
+// twips to a CSS pixel, with the tables drawn by the desktop's own rules, and the page's
+// script, all in one file, which is all a first paint waits for; the numbers' module, the
+// faces and the icon copied beside it under names that carry a hash of their content; and
+// a service worker that keeps exactly that set.
 //   generate_page FOLDER SCRIPT MODULE ICON SANS SERIF SERIF-BOLD
 // or writes every text the tables show, for their faces to be cut to:
 //   generate_page --table-texts FILE
@@ -18,6 +19,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <map>
 #include <span>
 #include <sstream>
 #include <string>
@@ -114,6 +116,16 @@ struct Page
 {
     std::string html;
     std::string css;
+    std::map<std::string, std::string> classes; // a class for each style that recurs
+
+    // The class that gives `style`, made at its first use.
+    std::string classFor(const std::string &style)
+    {
+        auto [at, made] = classes.try_emplace(style, "s" + std::to_string(classes.size()));
+        if (made)
+            css += ".client ." + at->second + "{" + style + "}\n";
+        return at->second;
+    }
 };
 
 // A window: a dialog named by its caption, its title bar, and its client area.
@@ -192,8 +204,7 @@ void addTable(Page &page, const DensityTable &table)
     const int gradeWidth = d.gradeColumn.end;
     page.css += sel + "table{width:" + px(d.width) + "}\n";
     page.css += sel + "col.grade{width:" + px(gradeWidth) + "}\n";
-    page.css += sel + "td.density," + sel +
-                "th.density{border-left:" + px(d.greyRule.end - d.greyRule.begin) + " solid " +
+    page.css += sel + "[data-density]{border-left:" + px(d.greyRule.end - d.greyRule.begin) + " solid " +
                 rgb(table_colours::grey) +
                 ";border-right:" + px(d.whiteRule.end - d.whiteRule.begin) + " solid " +
                 rgb(table_colours::white) + "}\n";
@@ -204,9 +215,18 @@ void addTable(Page &page, const DensityTable &table)
             text.column == 0 ? gradeWidth - text.right : d.densityColumn.end - text.right;
         return "padding-left:" + px(left) + ";padding-right:" + px(right);
     };
-    const auto textStyle = [&](const TableText &text, int slotTop) {
-        return "font:" + fontCss(text.font, "0") + ";color:" + rgb(text.colour) + ";" +
-               cellPadding(text) + ";padding-top:" + padding(text, slotTop);
+    // A cell, in the class of its style: its text's face, colour and margins, and the rule
+    // above it. Most rows share them.
+    const auto cell = [&](const char *tag, const TableText &text, int slotTop,
+                          const std::string &rule) {
+        const std::string style = rule + "font:" + fontCss(text.font, "0") +
+                                  ";color:" + rgb(text.colour) + ";" + cellPadding(text) +
+                                  ";padding-top:" + padding(text, slotTop);
+        return std::string("<") + tag + " class=\"" + page.classFor(style) + "\">" +
+               escaped(text.text) + "</" + tag + ">";
+    };
+    const auto row = [&](int height) {
+        return "<tr class=\"" + page.classFor("height:" + px(height)) + "\">";
     };
 
     page.html += "<table><caption tabindex=\"-1\">" + escaped(table.window.caption) +
@@ -214,15 +234,15 @@ void addTable(Page &page, const DensityTable &table)
     std::size_t at = 0;
     const TableText &gradeHeader = d.texts[at++];
     const TableText &densityHeader = d.texts[at++];
-    page.html += "<thead><tr style=\"height:" + px(d.header.end) + "\"><th scope=\"col\" style=\"" +
-                 textStyle(gradeHeader, 0) + "\">" + escaped(gradeHeader.text) +
-                 "</th><th scope=\"col\" class=\"density\" style=\"" + textStyle(densityHeader, 0) +
-                 "\">" + escaped(densityHeader.text) + "</th></tr></thead>\n<tbody>\n";
+    page.html += "<thead>" + row(d.header.end) +
+                 cell("th scope=\"col\"", gradeHeader, 0, "") +
+                 cell("th scope=\"col\" data-density", densityHeader, 0, "") +
+                 "</tr></thead>\n<tbody>\n";
 
     std::size_t band = 0;
     int slotTop = d.header.end;
     const TableText *merged = table.merged ? &d.texts.back() : nullptr;
-    for (std::size_t row = 0; row < d.rows.size(); ++row) {
+    for (std::size_t index = 0; index < d.rows.size(); ++index) {
         std::string gradeRule, densityRule;
         if (band < d.bands.size() && d.bands[band].rule.begin == slotTop) {
             const Band &b = d.bands[band++];
@@ -234,12 +254,12 @@ void addTable(Page &page, const DensityTable &table)
         }
         const TableText &grade = d.texts[at++];
         const TableText &density = merged ? *merged : d.texts[at++];
-        page.html += "<tr style=\"height:" + px(d.rows[row].end - slotTop) + "\"><td style=\"" +
-                     gradeRule + textStyle(grade, slotTop) + "\">" + escaped(grade.text) +
-                     "</td><td class=\"density" + (merged ? " merged" : "") + "\" style=\"" +
-                     densityRule + textStyle(density, slotTop) + "\">" + escaped(density.text) +
-                     "</td></tr>\n";
-        slotTop = d.rows[row].end;
+        page.html += row(d.rows[index].end - slotTop) +
+                     cell("td", grade, slotTop, gradeRule) +
+                     cell(merged ? "td data-density data-merged" : "td data-density", density,
+                          slotTop, densityRule) +
+                     "</tr>\n";
+        slotTop = d.rows[index].end;
     }
     page.html += "</tbody></table>\n";
     if (merged) {
@@ -254,8 +274,8 @@ void addTable(Page &page, const DensityTable &table)
 }
 
 // The page's fixed part: everything but the windows, whose faces and sizes are above.
-std::string head(const std::string &css, const std::string &script, const std::string &icon,
-                 const std::vector<std::string> &fonts)
+std::string head(const std::string &css, const std::string &module, const std::string &icon,
+                 const std::string &font)
 {
     std::string html = R"(<!doctype html>
 <!-- SPDX-License-Identifier: GPL-3.0-or-later -->
@@ -271,12 +291,14 @@ std::string head(const std::string &css, const std::string &script, const std::s
 <link rel="manifest" href="kvarnel.webmanifest">
 <link rel="license" href="LICENSE.txt">
 )";
-    for (const std::string &font : fonts)
-        html += "<link rel=\"preload\" href=\"" + font +
+    // Fetched while the page is read: the windows' face, and the numbers.
+    html += "<link rel=\"preload\" href=\"" + module +
+            "\" as=\"fetch\" type=\"application/wasm\" crossorigin>\n";
+    html += "<link rel=\"preload\" href=\"" + font +
                 "\" as=\"font\" type=\"font/woff2\" crossorigin>\n";
-    html += "<link rel=\"stylesheet\" href=\"" + css + "\">\n";
+    html += "<style>\n" + css + "</style>\n";
     html += "<script>document.documentElement.className = \"scripted\"</script>\n";
-    html += "<script src=\"" + script + "\" defer></script>\n</head>\n<body>\n";
+    html += "</head>\n<body>\n";
     return html;
 }
 
@@ -327,7 +349,7 @@ int main(int argc, char *argv[])
         const fs::path path = source;
         return place(stem, path.extension().string(), read(path));
     };
-    const std::string script = copy(argv[2], "kvarnel");
+    const std::string script = read(argv[2]);
     const std::string module = copy(argv[3], "kvarnel");
     const std::string icon = copy(argv[4], "kvarnel");
     const std::vector<std::string> fonts = {copy(argv[5], "sans"), copy(argv[6], "serif"),
@@ -336,7 +358,7 @@ int main(int argc, char *argv[])
     Page page;
     page.css = read(fs::path(argv[2]).parent_path() / "page.css");
     page.css +=
-        "@font-face{font-family:\"Liberation Sans\";src:url(" + fonts[0] + ") format(\"woff2\")}\n";
+        "@font-face{font-family:\"Liberation Sans\";src:url(" + fonts[0] + ") format(\"woff2\");font-display:swap}\n";
     page.css += "@font-face{font-family:\"Liberation Serif\";src:url(" + fonts[1] +
                 ") format(\"woff2\")}\n";
     page.css += "@font-face{font-family:\"Liberation Serif\";font-weight:bold;src:url(" + fonts[2] +
@@ -358,15 +380,15 @@ int main(int argc, char *argv[])
     }
     page.html += "</main>\n";
 
-    const std::string css = place("kvarnel", ".css", page.css);
-    std::string html = head(css, script, icon, {fonts[0]});
+    std::string html = head(page.css, module, icon, fonts[0]);
     // What the script needs of the description: the overflow alert, and the windows'
     // places in it (MainForm's enumerators), which it reads by the controls' ids.
     html += page.html;
     html += notices;
     html += "<template id=\"overflow\" data-title=\"" + escaped(MainForm::overflow.title) +
             "\" data-message=\"" + escaped(MainForm::overflow.message) + "\" data-button=\"" +
-            escaped(MainForm::overflow.button) + "\"></template>\n</body>\n</html>\n";
+            escaped(MainForm::overflow.button) + "\"></template>\n<script>\n" + script +
+            "</script>\n</body>\n</html>\n";
     write(folder / "index.html", html);
     files.insert(files.begin(), "./");
 

@@ -21,7 +21,7 @@
   const lastFocused = new Map(); // each window's control that had the focus last
 
   // The decimal separator of the browser's language, as the desktop takes the system's.
-  const separator = new Intl.NumberFormat(navigator.language).formatToParts(1.5)
+  const separator = () => new Intl.NumberFormat(navigator.language).formatToParts(1.5)
     .find((part) => part.type === "decimal")?.value ?? ".";
 
   function forget(window) {
@@ -111,14 +111,16 @@
   // The numbers' module; a calculation asked for before it is there is answered when it is.
   let core = null;
   let waiting = false;
-  // Fetched whole, whatever type the server calls it, and made by the browser's WebAssembly
-  // with its exceptions; a browser without them is told why it cannot calculate.
+  // Compiled as it arrives where the server calls it WebAssembly, else once it is whole; a
+  // browser without WebAssembly's exceptions is told why it cannot calculate.
   const imports = {
     env: { emscripten_notify_memory_growth() {} },
     wasi_snapshot_preview1: { proc_exit(status) { throw new Error(`exit ${status}`); } },
   };
-  const loading = fetch(desktop.dataset.module).then((response) => response.arrayBuffer())
-    .then((module) => WebAssembly.instantiate(module, imports))
+  const loading = fetch(desktop.dataset.module)
+    .then((response) => (response.headers.get("content-type") === "application/wasm"
+      ? WebAssembly.instantiateStreaming(response, imports)
+      : response.arrayBuffer().then((module) => WebAssembly.instantiate(module, imports))))
     .then(({ instance }) => {
       core = instance.exports;
       core._initialize();
@@ -135,7 +137,7 @@
       return;
     }
     waiting = false;
-    const input = new TextEncoder().encode([...boxes.map((box) => box.value), separator, ""].join("\0"));
+    const input = new TextEncoder().encode([...boxes.map((box) => box.value), separator(), ""].join("\0"));
     const at = core.kvarnel_input(input.length);
     new Uint8Array(core.memory.buffer, at, input.length).set(input);
     const length = core.kvarnel_calculate();
@@ -206,8 +208,7 @@
   }
 
   byId("again").addEventListener("click", () => location.reload());
-  place(main);
-  raise(main);
+  raise(main); // where the page's style puts it, at the top left
   // Once the page is there: the tables' faces, so that a table opens in them, and the
   // worker that keeps the page for visits without a network.
   addEventListener("load", () => {
