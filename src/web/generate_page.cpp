@@ -204,8 +204,8 @@ void addTable(Page &page, const DensityTable &table)
     const int gradeWidth = d.gradeColumn.end;
     page.css += sel + "table{width:" + px(d.width) + "}\n";
     page.css += sel + "col.grade{width:" + px(gradeWidth) + "}\n";
-    page.css += sel + "[data-density]{border-left:" + px(d.greyRule.end - d.greyRule.begin) + " solid " +
-                rgb(table_colours::grey) +
+    page.css += sel + "[data-density]{border-left:" + px(d.greyRule.end - d.greyRule.begin) +
+                " solid " + rgb(table_colours::grey) +
                 ";border-right:" + px(d.whiteRule.end - d.whiteRule.begin) + " solid " +
                 rgb(table_colours::white) + "}\n";
 
@@ -234,8 +234,7 @@ void addTable(Page &page, const DensityTable &table)
     std::size_t at = 0;
     const TableText &gradeHeader = d.texts[at++];
     const TableText &densityHeader = d.texts[at++];
-    page.html += "<thead>" + row(d.header.end) +
-                 cell("th scope=\"col\"", gradeHeader, 0, "") +
+    page.html += "<thead>" + row(d.header.end) + cell("th scope=\"col\"", gradeHeader, 0, "") +
                  cell("th scope=\"col\" data-density", densityHeader, 0, "") +
                  "</tr></thead>\n<tbody>\n";
 
@@ -254,8 +253,7 @@ void addTable(Page &page, const DensityTable &table)
         }
         const TableText &grade = d.texts[at++];
         const TableText &density = merged ? *merged : d.texts[at++];
-        page.html += row(d.rows[index].end - slotTop) +
-                     cell("td", grade, slotTop, gradeRule) +
+        page.html += row(d.rows[index].end - slotTop) + cell("td", grade, slotTop, gradeRule) +
                      cell(merged ? "td data-density data-merged" : "td data-density", density,
                           slotTop, densityRule) +
                      "</tr>\n";
@@ -274,8 +272,7 @@ void addTable(Page &page, const DensityTable &table)
 }
 
 // The page's fixed part: everything but the windows, whose faces and sizes are above.
-std::string head(const std::string &css, const std::string &module, const std::string &icon,
-                 const std::string &font)
+std::string head(const std::string &css, const std::string &module, const std::string &icon)
 {
     std::string html = R"(<!doctype html>
 <!-- SPDX-License-Identifier: GPL-3.0-or-later -->
@@ -291,11 +288,11 @@ std::string head(const std::string &css, const std::string &module, const std::s
 <link rel="manifest" href="kvarnel.webmanifest">
 <link rel="license" href="LICENSE.txt">
 )";
-    // Fetched while the page is read: the windows' face, and the numbers.
+    // The numbers, fetched while the page is read. The windows' face is not preloaded: a
+    // preloaded face holds the first paint back until it is there, while its metric twin
+    // (Arial, or the installed Liberation Sans) shows the same lines at once.
     html += "<link rel=\"preload\" href=\"" + module +
             "\" as=\"fetch\" type=\"application/wasm\" crossorigin>\n";
-    html += "<link rel=\"preload\" href=\"" + font +
-                "\" as=\"font\" type=\"font/woff2\" crossorigin>\n";
     html += "<style>\n" + css + "</style>\n";
     html += "<script>document.documentElement.className = \"scripted\"</script>\n";
     html += "</head>\n<body>\n";
@@ -357,8 +354,8 @@ int main(int argc, char *argv[])
 
     Page page;
     page.css = read(fs::path(argv[2]).parent_path() / "page.css");
-    page.css +=
-        "@font-face{font-family:\"Liberation Sans\";src:url(" + fonts[0] + ") format(\"woff2\");font-display:swap}\n";
+    page.css += "@font-face{font-family:\"Liberation Sans\";src:url(" + fonts[0] +
+                ") format(\"woff2\");font-display:swap}\n";
     page.css += "@font-face{font-family:\"Liberation Serif\";src:url(" + fonts[1] +
                 ") format(\"woff2\")}\n";
     page.css += "@font-face{font-family:\"Liberation Serif\";font-weight:bold;src:url(" + fonts[2] +
@@ -380,7 +377,7 @@ int main(int argc, char *argv[])
     }
     page.html += "</main>\n";
 
-    std::string html = head(page.css, module, icon, fonts[0]);
+    std::string html = head(page.css, module, icon);
     // What the script needs of the description: the overflow alert, and the windows'
     // places in it (MainForm's enumerators), which it reads by the controls' ids.
     html += page.html;
