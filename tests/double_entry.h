@@ -58,6 +58,12 @@ inline constexpr Control mainControls[] = {
 };
 // clang-format on
 
+// A rectangle in twips as the screen shows it, 15 twips to a pixel.
+inline QRect inPixels(QRect twips)
+{
+    return {twips.topLeft() / 15, twips.size() / 15};
+}
+
 // What an overflow shows, under the program's name, with one button.
 inline constexpr const char *overflow =
     "Переполнение: введённые значения слишком велики для расчёта.";

@@ -35,6 +35,19 @@ console.log(`${"first visit".padEnd(32)} ${String(total).padStart(7)} bytes gzip
 
 const browser = await launch();
 const sites = await Promise.all([floor, page, ...others].map((folder) => serve(folder)));
+// When the page's timeline has the entry of that type and name, from navigation; null if it
+// has none within 30 s (a page that sets no such mark).
+const timeOf = (visit, type, name) => visit.evaluate(([type, name]) => new Promise((resolve) => {
+  new PerformanceObserver((list, observer) => {
+    const entry = list.getEntriesByName(name)[0];
+    if (entry) {
+      observer.disconnect();
+      resolve(entry.startTime);
+    }
+  }).observe({ type, buffered: true });
+  setTimeout(() => resolve(null), 30000);
+}), [type, name]);
+
 const paint = sites.map(() => []);
 const result = sites.map(() => []);
 for (let round = 0; round < Number(rounds); ++round) {
@@ -51,22 +64,11 @@ for (let round = 0; round < Number(rounds); ++round) {
       }));
     }
     await visit.goto(site.url, { waitUntil: "commit" });
-    if (i === 1) {
-      result[i].push(await visit.evaluate(() => new Promise((resolve) => new PerformanceObserver(
-        (list) => resolve(list.getEntriesByName("first-result")[0]?.startTime))
-        .observe({ type: "mark", buffered: true }))));
-    } else if (i > 1) {
-      const shown = await visit.evaluate(() => new Promise((resolve) => {
-        new PerformanceObserver((list) => resolve(list.getEntriesByName("kvarnel-shown")[0]?.startTime))
-          .observe({ type: "mark", buffered: true });
-        setTimeout(() => resolve(null), 30000);
-      }));
-      if (shown !== null)
-        result[i].push(shown);
-    }
-    paint[i].push(await visit.evaluate(() => new Promise((resolve) => new PerformanceObserver(
-      (list) => resolve(list.getEntriesByName("first-contentful-paint")[0]?.startTime))
-      .observe({ type: "paint", buffered: true }))));
+    const [painted, answered] = await Promise.all([timeOf(visit, "paint", "first-contentful-paint"),
+      i > 0 ? timeOf(visit, "mark", i === 1 ? "first-result" : "kvarnel-shown") : null]);
+    paint[i].push(painted);
+    if (answered !== null)
+      result[i].push(answered);
     await context.close();
   }
 }

@@ -71,15 +71,20 @@
     focusIn(window);
   }
 
+  // Empties a window's boxes and results.
+  function clear(window) {
+    for (const box of window.querySelectorAll("input"))
+      box.value = "";
+    for (const output of window.querySelectorAll("output"))
+      show(output, "");
+  }
+
   // Closed, a window is made afresh the next time: no value or size of this time stays.
   function close(window) {
     window.classList.remove("open");
     window.removeAttribute("style");
     window.querySelector(".client").removeAttribute("style");
-    for (const box of window.querySelectorAll("input"))
-      box.value = "";
-    for (const output of window.querySelectorAll("output"))
-      show(output, "");
+    clear(window);
     forget(window);
     const last = used.at(-1);
     if (!last)
@@ -168,12 +173,7 @@
   const actions = {
     Command1: () => open(catalogue),
     Command2: calculate,
-    Command3: () => {
-      for (const box of boxes)
-        box.value = "";
-      for (const output of results)
-        show(output, "");
-    },
+    Command3: () => clear(main),
     Command4: end,
   };
   main.addEventListener("click", (event) => actions[event.target.id?.slice(main.id.length + 1)]?.());

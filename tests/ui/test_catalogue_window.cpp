@@ -49,8 +49,7 @@ class TestCatalogueWindow : public QObject
         QVERIFY(b);
         QCOMPARE(b->objectName(), QStringLiteral("Command%1").arg(index + 1));
         QCOMPARE(b->text(), expected::tables[index].button);
-        const QRect r = expected::catalogueButton(index);
-        QCOMPARE(b->geometry(), QRect(r.x() / 15, r.y() / 15, r.width() / 15, r.height() / 15));
+        QCOMPARE(b->geometry(), expected::inPixels(expected::catalogueButton(index)));
 
         QSignalSpy requested(m_window.get(), &CatalogueWindow::tableRequested);
         QTest::mouseClick(b, Qt::LeftButton);

@@ -34,7 +34,7 @@ QString separator()
 
 ControlKind kindOf(const QWidget *widget)
 {
-    if (widget->inherits("kvarnel::ui::FittingLabel"))
+    if (qobject_cast<const kvarnel::ui::FittingLabel *>(widget))
         return ControlKind::Result;
     if (qobject_cast<const QLabel *>(widget))
         return ControlKind::Label;
@@ -81,7 +81,7 @@ class TestMainWindow : public QObject
             auto *widget = m_window->findChild<QWidget *>(e.name);
             QVERIFY2(widget, e.name);
             QCOMPARE(kindOf(widget), e.kind);
-            const QRect r(e.twips.topLeft() / 15, e.twips.size() / 15);
+            const QRect r = expected::inPixels(e.twips);
             QRect shown = widget->geometry();
             if (widget == control<Form::Label8>()) {
                 // The signature may only grow to the right, inside the window.
@@ -216,6 +216,7 @@ class TestMainWindow : public QObject
                           Qt::LeftButton); // returns once the box is closed
         QCOMPARE(m_reports.size(), 1);
         QCOMPARE(m_reports[0].owner, m_window.get());
+        QVERIFY(m_reports[0].modal);
         QCOMPARE(m_reports[0].icon, QMessageBox::Critical);
         QCOMPARE(m_reports[0].said,
                  QStringLiteral("%1|%2|%3")
@@ -381,6 +382,7 @@ class TestMainWindow : public QObject
     struct Report
     {
         QWidget *owner;
+        bool modal;
         QMessageBox::Icon icon;
         QString said; // title, message and buttons
         QString area;
@@ -399,7 +401,7 @@ class TestMainWindow : public QObject
             QStringList said{box->windowTitle(), box->text()};
             for (const QAbstractButton *button : box->buttons())
                 said << button->text();
-            m_reports.append({box->parentWidget(), box->icon(), said.join(u'|'),
+            m_reports.append({box->parentWidget(), box->isModal(), box->icon(), said.join(u'|'),
                               control<Form::Label6>()->text(), control<Form::Label7>()->text()});
             box->buttons().constFirst()->click();
         });
