@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "calc/pipe_cases.h"
 #include "captions.h"
 #include "double_entry.h"
 #include "find_control.h"
@@ -124,23 +125,15 @@ class TestMainWindow : public QObject
         QTest::addColumn<QStringList>("inputs"); // diameter, wall, density
         QTest::addColumn<QString>("area");
         QTest::addColumn<QString>("mass");
-        const struct
-        {
-            const char *name;
-            QStringList inputs;
-            const char *area;
-            const char *mass;
-        } rows[] = {
-            {"brass", {"57", "3.5", "8800"}, "587.965", "5.174092"},
-            {"steel", {"57", "3.5", "7850"}, "587.965", "4.61552525"},
-            {"comma typed", {"57", "3,5", "8800"}, "587.965", "5.174092"},
-            {"all empty", {"", "", ""}, "0", "0"},
-            {"wall past the diameter", {"10", "20", "7850"}, "-628", "-4.9298"},
-            {"no density", {"57", "3.5", ""}, "587.965", "0"},
-            {"scientific", {"1E100", "5E99", "1"}, "7.85E+199", "7.85E+193"},
-        };
-        for (const auto &row : rows)
-            QTest::newRow(row.name) << row.inputs << row.area << row.mass;
+        // The calculation's own cases, typed in, and what only a box adds to them.
+        for (const PipeCase &c : pipeCases) {
+            QTest::newRow(c.name) << QStringList{c.diameter, c.wall, c.density} << QString(c.area)
+                                  << QString(c.mass);
+        }
+        QTest::newRow("comma typed") << QStringList{"57", "3,5", "8800"} << "587.965"
+                                     << "5.174092";
+        QTest::newRow("scientific") << QStringList{"1E100", "5E99", "1"} << "7.85E+199"
+                                    << "7.85E+193";
     }
 
     void calculates()
