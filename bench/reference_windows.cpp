@@ -6,11 +6,11 @@
 // for it and 6 ms for every later one. Run it on a display:
 //   xvfb-run -a build/bench/bench_reference_windows
 #include "app/program.h"
-#include "design/catalogue_form.h"
 #include "design/main_form.h"
-#include "design/table_drawing.h"
 #include "find_control.h"
 #include "platform/application.h"
+#include "reference/catalogue_form.h"
+#include "reference/table_drawing.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -24,7 +24,7 @@
 
 namespace {
 
-using kvarnel::design::CatalogueForm;
+using kvarnel::reference::CatalogueForm;
 
 // Notes when a widget has been painted.
 class PaintWatch : public QObject
@@ -67,7 +67,7 @@ Opening open(int index)
     clock.start();
     QTest::mouseClick(button, Qt::LeftButton);
     QWidget *window = findWindow(kvarnel::reference::densityTables[i].window.name);
-    QWidget *picture = window->findChild<QWidget *>(kvarnel::design::tablePictureName);
+    QWidget *picture = window->findChild<QWidget *>(kvarnel::reference::tablePictureName);
     waitUntilPainted(picture);
     const double opened = clock.nsecsElapsed() / 1e6;
     clock.restart();

@@ -51,7 +51,7 @@ struct MainForm
         {ControlKind::Button, "Command2", "РАСЧЕТ", {120, 2760, 3615, 375}},
         {ControlKind::Button, "Command3", "ОЧИСТИТЬ", {120, 3240, 3615, 375}},
         {ControlKind::Button, "Command4", "ВЫХОД", {120, 3720, 3615, 375}},
-        {ControlKind::Label, "Label8", "Vemra", {3240, 4200, 375, 255}},
+        {ControlKind::Label, "Label8", "Vemra", {3240, 4200, 375, 255}, -1, std::nullopt, Width::FitsText},
     };
     // clang-format on
     static_assert(std::size(controls) == Label8 + 1, "a control for every enumerator");

@@ -68,6 +68,13 @@ enum class ControlKind {
     Button,
 };
 
+enum class Width {
+    Fixed,
+    // Grows to the right to fit its text, never past the window's edge: a stand-in face
+    // may be wider than the one the window was designed in.
+    FitsText,
+};
+
 // One control of a window as the window definitions give it. A window lists its controls
 // in tab order: the order they are made in is the order Tab visits them.
 struct Control
@@ -78,6 +85,7 @@ struct Control
     TwipRect rect;
     int buddy = -1; // a caption's control, by its place in the list: screen readers name it so
     std::optional<Font> font = std::nullopt; // without one, the dialog font
+    Width width = Width::Fixed;
 };
 
 // A message shown in a modal box with one button.

@@ -43,6 +43,21 @@ constexpr PixelSize toPixels(TwipSize s)
     return {twipsToPixels(s.width), twipsToPixels(s.height)};
 }
 
+// The least and the most pixels a control may be wide in a window of that client size: its
+// own width, or for one that fits its text, anything up to the window's edge.
+struct WidthRange
+{
+    int least;
+    int most;
+};
+
+constexpr WidthRange widthRange(const Control &control, TwipSize client)
+{
+    const PixelRect own = toPixels(control.rect);
+    return {own.width,
+            control.width == Width::FitsText ? twipsToPixels(client.width) - own.left : own.width};
+}
+
 constexpr double millimetresToPixels(double mm)
 {
     return mm * pixelsPerInch / 25.4;

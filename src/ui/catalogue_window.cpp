@@ -8,8 +8,8 @@
 
 namespace kvarnel::ui {
 
-using design::CatalogueForm;
 using design::ControlKind;
+using reference::CatalogueForm;
 
 CatalogueWindow::CatalogueWindow(QWidget *parent) : QWidget(parent), m_controls(this)
 {

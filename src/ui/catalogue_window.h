@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "design/catalogue_form.h"
+#include "reference/catalogue_form.h"
 #include "ui/controls.h"
 
 #include <QWidget>
@@ -22,7 +22,7 @@ class CatalogueWindow : public QWidget
     void tableRequested(int index);
 
   private:
-    Controls<design::CatalogueForm> m_controls;
+    Controls<reference::CatalogueForm> m_controls;
 };
 
 } // namespace kvarnel::ui

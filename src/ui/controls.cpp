@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/controls.h"
 
+#include "design/units.h"
 #include "platform/fonts.h"
 #include "platform/units.h"
 #include "ui/fitting_label.h"
@@ -9,6 +10,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <QFontMetricsF>
+
+#include <algorithm>
+#include <cmath>
 #include <limits>
 
 namespace kvarnel::ui {
@@ -45,10 +50,21 @@ QWidget *createControl(const design::Control &control, QWidget *window)
     return nullptr;
 }
 
+// A control that fits its text takes the width its text needs in the face it is shown in,
+// within the range the description allows it.
+void fitWidth(QWidget *widget, const design::Control &control, design::TwipSize client)
+{
+    const design::WidthRange range = design::widthRange(control, client);
+    const QFont font = platform::font(control.font.value_or(design::dialogFont));
+    const auto needed = static_cast<int>(
+        std::ceil(QFontMetricsF(font).horizontalAdvance(QString::fromUtf8(control.text))));
+    widget->resize(std::clamp(needed, range.least, range.most), widget->height());
+}
+
 } // namespace
 
-void buildControls(QWidget *window, std::span<const design::Control> controls,
-                   std::span<QWidget *> widgets)
+void buildControls(QWidget *window, design::TwipSize client,
+                   std::span<const design::Control> controls, std::span<QWidget *> widgets)
 {
     for (std::size_t i = 0; i < controls.size(); ++i) {
         const design::Control &control = controls[i];
@@ -62,6 +78,8 @@ void buildControls(QWidget *window, std::span<const design::Control> controls,
             else
                 widget->setFont(font);
         }
+        if (control.width == design::Width::FitsText)
+            fitWidth(widget, control, client);
         widgets[i] = widget;
     }
     for (std::size_t i = 0; i < controls.size(); ++i) {

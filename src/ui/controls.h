@@ -38,17 +38,21 @@ template<> struct WidgetOf<design::ControlKind::Button>
     using type = QPushButton;
 };
 
-// Makes the controls as children of `window`, in the order given, each named, placed and
-// captioned as described; `widgets` receives them in the same order.
-void buildControls(QWidget *window, std::span<const design::Control> controls,
-                   std::span<QWidget *> widgets);
+// Makes the controls as children of `window`, whose client area is `client`, in the order
+// given, each named, placed and captioned as described; `widgets` receives them in the
+// same order.
+void buildControls(QWidget *window, design::TwipSize client,
+                   std::span<const design::Control> controls, std::span<QWidget *> widgets);
 
 // The controls of a window built from its description `Form`, reached by the description's
 // enumerators: get<Form::Text1>() is the QLineEdit that Text1 describes.
 template<typename Form> class Controls
 {
   public:
-    explicit Controls(QWidget *window) { buildControls(window, Form::controls, m_widgets); }
+    explicit Controls(QWidget *window)
+    {
+        buildControls(window, Form::frame.client, Form::controls, m_widgets);
+    }
 
     template<int id> auto *get() const
     {

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/table_painter.h"
 
-#include "design/table_drawing.h"
 #include "platform/fonts.h"
+#include "reference/table_drawing.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
@@ -13,9 +13,9 @@
 namespace kvarnel::ui {
 namespace {
 
-using design::Span;
+using reference::Span;
 
-QColor colour(design::Rgb rgb)
+QColor colour(reference::Rgb rgb)
 {
     return {rgb.red, rgb.green, rgb.blue};
 }
@@ -26,13 +26,13 @@ QRect across(Span columns, Span rows)
 }
 
 // The cell background, the bands between the rows and the two vertical rules.
-std::vector<TableLayout::Fill> fillsOf(const design::TableDrawing &drawing)
+std::vector<TableLayout::Fill> fillsOf(const reference::TableDrawing &drawing)
 {
-    using namespace design::table_colours;
+    using namespace reference::table_colours;
     const Span allRows{0, drawing.height};
     std::vector<TableLayout::Fill> fills;
     fills.push_back({across({0, drawing.width}, allRows), colour(silver)});
-    for (const design::Band &band : drawing.bands) {
+    for (const reference::Band &band : drawing.bands) {
         fills.push_back({across({drawing.ruleIndent, drawing.gradeColumn.end}, band.rule),
                          colour(band.colour)});
         if (band.crossesDensity)
@@ -57,14 +57,14 @@ struct TableLayout::Text
 
 TableLayout::TableLayout(const reference::DensityTable &table)
 {
-    const design::TableDrawing drawing = design::drawingOf(table);
+    const reference::TableDrawing drawing = reference::drawingOf(table);
     m_size = {drawing.width, drawing.height};
     m_fills = fillsOf(drawing);
 
     const Span allRows{0, drawing.height};
     const QRect columns[] = {across(drawing.gradeColumn, allRows),
                              across(drawing.densityColumn, allRows)};
-    for (const design::TableText &text : drawing.texts) {
+    for (const reference::TableText &text : drawing.texts) {
         const QFont font = platform::font(text.font);
         const QFontMetricsF metrics(font);
         const QString shown = QString::fromUtf8(text.text);

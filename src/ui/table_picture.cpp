@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/table_picture.h"
 
-#include "design/table_drawing.h"
 #include "platform/accessibility.h"
 #include "reference/density_table.h"
+#include "reference/table_drawing.h"
 #include "ui/table_accessible.h"
 
 #include <QKeyEvent>
@@ -18,7 +18,7 @@ TablePicture::TablePicture(const reference::DensityTable &table, QWidget *parent
 {
     // Before anything can ask for this widget's interface and cache the default one.
     platform::provideAccessible<TablePicture, TableAccessible>();
-    setObjectName(QLatin1String(design::tablePictureName));
+    setObjectName(QLatin1String(reference::tablePictureName));
     setGeometry(QRect(QPoint(0, 0), m_layout.size()));
     setFocusPolicy(Qt::StrongFocus);
 }

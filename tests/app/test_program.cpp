@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/program.h"
-#include "design/catalogue_form.h"
 #include "design/main_form.h"
 #include "double_entry.h"
 #include "find_control.h"
+#include "reference/catalogue_form.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -22,8 +22,8 @@ namespace {
 
 constexpr int tables = int(densityTables.size());
 
-using kvarnel::design::CatalogueForm;
 using kvarnel::design::MainForm;
+using kvarnel::reference::CatalogueForm;
 
 QWidget *mainWindow()
 {

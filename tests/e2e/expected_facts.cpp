@@ -6,10 +6,10 @@
 // each table's texts, row by row, and the calculation's own cases as a user types them.
 // Sizes and rectangles in pixels.
 //   expected_facts FILE
-#include "design/catalogue_form.h"
 #include "design/main_form.h"
 #include "design/units.h"
 #include "pipe_cases.h"
+#include "reference/catalogue_form.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -19,6 +19,7 @@
 #include <span>
 
 using namespace kvarnel::design;
+using kvarnel::reference::CatalogueForm;
 
 namespace {
 

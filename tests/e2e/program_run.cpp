@@ -1,18 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "program_run.h"
 
-#include "design/catalogue_form.h"
 #include "design/main_form.h"
 #include "platform/units.h"
+#include "reference/catalogue_form.h"
 #include "x_display.h"
 
 #include <QFileInfo>
 #include <QLine>
 #include <QThread>
 
-using kvarnel::design::CatalogueForm;
 using kvarnel::design::MainForm;
 using kvarnel::platform::toQRect;
+using kvarnel::reference::CatalogueForm;
 using namespace Qt::StringLiterals;
 
 namespace {

@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "design/catalogue_form.h"
 #include "design/main_form.h"
 #include "double_entry.h"
 #include "program_run.h"
+#include "reference/catalogue_form.h"
 
 #include <QTest>
 
 #include <memory>
 
-using kvarnel::design::CatalogueForm;
 using kvarnel::design::MainForm;
+using kvarnel::reference::CatalogueForm;
 
 // The built program started for real and driven as a user drives it: the Linux program or
 // kvarnel.exe under Wine on an X display (KVARNEL_EXECUTABLE names either). With

@@ -11,7 +11,7 @@
 
 #include <memory>
 
-using kvarnel::design::CatalogueForm;
+using kvarnel::reference::CatalogueForm;
 using kvarnel::ui::CatalogueWindow;
 
 class TestCatalogueWindow : public QObject

@@ -125,11 +125,11 @@ class TestMainWindow : public QObject
         QTest::addColumn<QStringList>("inputs"); // diameter, wall, density
         QTest::addColumn<QString>("area");
         QTest::addColumn<QString>("mass");
-        // The calculation's own cases, typed in, and what only a box adds to them.
-        for (const PipeCase &c : pipeCases) {
-            QTest::newRow(c.name) << QStringList{c.diameter, c.wall, c.density} << QString(c.area)
-                                  << QString(c.mass);
-        }
+        // The calculation is tested on its own; here, that the boxes reach it in their order
+        // and both results come back, and what only a box adds.
+        const PipeCase &c = pipeCases[1];
+        QTest::newRow(c.name) << QStringList{c.diameter, c.wall, c.density} << QString(c.area)
+                              << QString(c.mass);
         QTest::newRow("comma typed") << QStringList{"57", "3,5", "8800"} << "587.965"
                                      << "5.174092";
         QTest::newRow("scientific") << QStringList{"1E100", "5E99", "1"} << "7.85E+199"

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "design/table_drawing.h"
 #include "double_entry.h"
+#include "reference/table_drawing.h"
 #include "table_rows.h"
 #include "ui/reference_window.h"
 #include "ui/table_painter.h"
@@ -41,7 +41,7 @@ class TestReferenceWindow : public QObject
         QCOMPARE(bool(flags & Qt::WindowMaximizeButtonHint), e.sizable);
         QCOMPARE(window.minimumSize() == window.maximumSize(), !e.sizable);
 
-        auto *picture = window.findChild<QWidget *>(kvarnel::design::tablePictureName);
+        auto *picture = window.findChild<QWidget *>(kvarnel::reference::tablePictureName);
         QVERIFY(picture);
         QCOMPARE(picture->pos(), QPoint(0, 0));
         QCOMPARE(picture->size(), kvarnel::ui::TableLayout(table).size());
@@ -57,7 +57,7 @@ class TestReferenceWindow : public QObject
         ReferenceWindow window(data);
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
-        auto *picture = window.findChild<QWidget *>(kvarnel::design::tablePictureName);
+        auto *picture = window.findChild<QWidget *>(kvarnel::reference::tablePictureName);
         QVERIFY(picture->hasFocus());
 
         QAccessibleInterface *table = QAccessible::queryAccessibleInterface(picture);

@@ -18,8 +18,8 @@
 #include <ft2build.h>
 #include FT_FREETYPE_H
 
-using kvarnel::design::CatalogueForm;
 using kvarnel::design::MainForm;
+using kvarnel::reference::CatalogueForm;
 using kvarnel::reference::densityTables;
 
 namespace {

@@ -8,13 +8,13 @@
 #include <cstddef>
 #include <iterator>
 
-namespace kvarnel::design {
+namespace kvarnel::reference {
 
 // The buttons' names, the first table's first.
 inline constexpr const char *catalogueButtonNames[] = {
     "Command1", "Command2", "Command3", "Command4", "Command5", "Command6", "Command7", "Command8",
 };
-static_assert(std::size(catalogueButtonNames) == reference::densityTables.size(),
+static_assert(std::size(catalogueButtonNames) == densityTables.size(),
               "a button for every table");
 
 // The density reference's table of contents: a column of buttons, one for each table in
@@ -22,13 +22,13 @@ static_assert(std::size(catalogueButtonNames) == reference::densityTables.size()
 struct CatalogueForm
 {
     // Twips: the first button, the step to the next, and the margin under the last.
-    static constexpr TwipRect firstButton{120, 120, 4695, 375};
+    static constexpr design::TwipRect firstButton{120, 120, 4695, 375};
     static constexpr int buttonPitch = 480;
     static constexpr int bottomMargin = 150;
     static constexpr int clientWidth = 4935;
-    static constexpr std::size_t buttonCount = reference::densityTables.size();
+    static constexpr std::size_t buttonCount = densityTables.size();
 
-    static constexpr WindowFrame frame{
+    static constexpr design::WindowFrame frame{
         "Form2",
         "Плотность материалов",
         Border::Fixed,
@@ -37,16 +37,16 @@ struct CatalogueForm
     };
 
     // In tab order, which is the tables' order.
-    static constexpr std::array<Control, buttonCount> controls = [] {
-        std::array<Control, buttonCount> buttons{};
+    static constexpr std::array<design::Control, buttonCount> controls = [] {
+        std::array<design::Control, buttonCount> buttons{};
         for (std::size_t i = 0; i < buttonCount; ++i) {
-            TwipRect rect = firstButton;
+            design::TwipRect rect = firstButton;
             rect.top += buttonPitch * static_cast<int>(i);
-            buttons[i] = {ControlKind::Button, catalogueButtonNames[i],
-                          reference::densityTables[i].button, rect};
+            buttons[i] = {design::ControlKind::Button, catalogueButtonNames[i],
+                          densityTables[i].button, rect};
         }
         return buttons;
     }();
 };
 
-} // namespace kvarnel::design
+} // namespace kvarnel::reference

@@ -6,13 +6,11 @@
 #include <string_view>
 #include <vector>
 
-namespace kvarnel::reference {
-struct DensityTable;
-}
-
 // How a density table is drawn: at physical size from the top-left corner of its window,
 // which has no other control.
-namespace kvarnel::design {
+namespace kvarnel::reference {
+
+struct DensityTable;
 
 // A reference window's only control, the drawn table.
 inline constexpr const char *tablePictureName = "Image1";
@@ -51,7 +49,7 @@ struct Band
 struct TableText
 {
     std::string_view text;
-    Font font;
+    design::Font font;
     Rgb colour;
     int column;               // 0 the grades, 1 the densities: the text is clipped to it
     double left;              // pixels; the text is centred between these, trailing blanks
@@ -77,6 +75,6 @@ struct TableDrawing
     std::vector<TableText> texts; // the headers, then row by row
 };
 
-TableDrawing drawingOf(const reference::DensityTable &table);
+TableDrawing drawingOf(const DensityTable &table);
 
-} // namespace kvarnel::design
+} // namespace kvarnel::reference

@@ -1,15 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "design/table_drawing.h"
+#include "reference/table_drawing.h"
 
 #include "design/units.h"
 #include "reference/density_table.h"
 
 #include <algorithm>
 
-namespace kvarnel::design {
+namespace kvarnel::reference {
 namespace {
 
-using reference::DensityTable;
+using design::Face;
+using design::Font;
 
 // Millimetres, at physical size.
 constexpr double headerHeight = 6.46;
@@ -30,7 +31,7 @@ constexpr double cellPoints = 14;
 
 int px(double mm)
 {
-    return millimetresToGrid(mm);
+    return design::millimetresToGrid(mm);
 }
 
 // A rule thinner than a pixel still shows as one pixel.
@@ -101,11 +102,11 @@ void layColumns(const DensityTable &table, TableDrawing &drawing)
 void layTexts(const DensityTable &table, const std::vector<double> &rowTops, TableDrawing &drawing)
 {
     // Each cell keeps a margin on either side; its text is centred between them.
-    const double gradeLeft = millimetresToPixels(gradeMarginLeft);
-    const double gradeRight = millimetresToPixels(table.gradeColumnWidth - marginRight);
+    const double gradeLeft = design::millimetresToPixels(gradeMarginLeft);
+    const double gradeRight = design::millimetresToPixels(table.gradeColumnWidth - marginRight);
     const double densityLeft =
-        millimetresToPixels(table.gradeColumnWidth + ruleThickness + densityMarginLeft);
-    const double densityRight = millimetresToPixels(table.width - ruleThickness - marginRight);
+        design::millimetresToPixels(table.gradeColumnWidth + ruleThickness + densityMarginLeft);
+    const double densityRight = design::millimetresToPixels(table.width - ruleThickness - marginRight);
     auto &texts = drawing.texts;
     using namespace table_colours;
 
@@ -155,4 +156,4 @@ TableDrawing drawingOf(const DensityTable &table)
     return drawing;
 }
 
-} // namespace kvarnel::design
+} // namespace kvarnel::reference
