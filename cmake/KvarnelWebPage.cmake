@@ -22,20 +22,21 @@ set(page ${CMAKE_BINARY_DIR}/page)
 # WebAssembly's own; no fused multiply-add, as everywhere; a module of its own whose only
 # imports are emscripten's exit and memory-growth hooks.
 set(core ${work}/core.wasm)
+set(calc ${PROJECT_SOURCE_DIR}/src/calc)
+set(core_sources ${calc}/calculation.cpp ${calc}/number_text.cpp ${calc}/pipe.cpp ${web}/core.cpp)
 add_custom_command(OUTPUT ${core}
     COMMAND ${CMAKE_COMMAND} -E env NODE_PATH=/usr/share/nodejs EMSDK_PYTHON=/usr/bin/python3
         ${KVARNEL_EMCC} -std=c++20 -Oz -flto -fwasm-exceptions -sMALLOC=emmalloc
         -ffp-contract=off -sSTANDALONE_WASM --no-entry -sALLOW_MEMORY_GROWTH=1
         -sEXPORTED_FUNCTIONS=_kvarnel_input,_kvarnel_calculate,_kvarnel_output
-        -I${PROJECT_SOURCE_DIR}/src ${PROJECT_SOURCE_DIR}/src/calc/number_text.cpp
-        ${PROJECT_SOURCE_DIR}/src/calc/pipe.cpp ${web}/core.cpp -o ${core}
-    DEPENDS ${PROJECT_SOURCE_DIR}/src/calc/number_text.cpp ${PROJECT_SOURCE_DIR}/src/calc/pipe.cpp
-        ${PROJECT_SOURCE_DIR}/src/calc/number_text.h ${PROJECT_SOURCE_DIR}/src/calc/pipe.h
-        ${web}/core.cpp
+        -I${PROJECT_SOURCE_DIR}/src ${core_sources} -o ${core}
+    DEPENDS ${core_sources} ${calc}/calculation.h ${calc}/number_text.h ${calc}/pipe.h
     VERBATIM)
 
-add_executable(generate_page ${web}/generate_page.cpp)
-target_link_libraries(generate_page PRIVATE kvarnel_design kvarnel_settings)
+add_executable(generate_page ${web}/generate_page.cpp ${web}/markup.cpp ${web}/markup.h
+    ${web}/page_style.cpp ${web}/page_style.h ${web}/table_markup.cpp ${web}/window_markup.cpp
+    ${web}/window_markup.h)
+target_link_libraries(generate_page PRIVATE kvarnel_reference kvarnel_settings)
 
 # Every glyph is downloaded. The windows' face keeps what a Russian or a western engineer
 # types and reads (basic Latin and Latin-1, Cyrillic, the dashes, quotes and signs of
@@ -59,12 +60,18 @@ foreach(face LiberationSans-Regular LiberationSerif-Regular LiberationSerif-Bold
         DEPENDS ${KVARNEL_LIBERATION_FONTS}/${face}.ttf ${table_texts} VERBATIM)
     list(APPEND fonts ${font})
 endforeach()
+list(GET fonts 0 sans)
+list(GET fonts 1 serif)
+list(GET fonts 2 serif_bold)
 
+# What the page is made of, each named as the generator asks.
+set(KVARNEL_PAGE_INPUTS --style ${web}/page.css --script ${web}/page.js
+    --worker ${web}/service-worker.js --module ${core} --icon ${PROJECT_SOURCE_DIR}/data/kvarnel.svg
+    --sans ${sans} --serif ${serif} --serif-bold ${serif_bold})
 set(stamp ${work}/page.stamp)
 add_custom_command(OUTPUT ${stamp}
     COMMAND ${CMAKE_COMMAND} -E rm -rf ${page}
-    COMMAND generate_page ${page} ${web}/page.js ${core} ${PROJECT_SOURCE_DIR}/data/kvarnel.svg
-        ${fonts}
+    COMMAND generate_page ${page} ${KVARNEL_PAGE_INPUTS}
     COMMAND ${CMAKE_COMMAND} -E copy ${PROJECT_SOURCE_DIR}/LICENSE ${page}/LICENSE.txt
     COMMAND ${CMAKE_COMMAND} -E copy ${work}/THIRD-PARTY-NOTICES.txt ${page}/
     # For servers that send a compressed file made beforehand (nginx's gzip_static and

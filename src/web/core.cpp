@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The page's numbers: the desktop program's own reading, calculation and writing,
-// compiled to a WebAssembly module of their own. The page writes the three boxes' texts
-// and the decimal separator into the module's memory and reads the two results back.
-#include "calc/number_text.h"
-#include "calc/pipe.h"
+// The page's numbers: the desktop program's own calculation, compiled to a WebAssembly
+// module of its own. The page writes the three boxes' texts and the decimal separator into
+// the module's memory and reads the two results back.
+#include "calc/calculation.h"
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -36,27 +36,22 @@ char *kvarnel_input(std::size_t size)
     return input.data();
 }
 
-// Reads the input as the desktop reads its boxes and calculates. Returns the length of the
-// output, the area and the mass as the desktop writes them, each ended by a zero byte; 0
-// when a number leaves the double range, as the desktop's overflow does.
+// Calculates as the desktop does. Returns the length of the output, the area and the mass
+// as the desktop writes them, each ended by a zero byte; 0 when a number leaves the double
+// range, as the desktop's overflow does.
 std::size_t kvarnel_calculate()
 {
     std::size_t at = 0;
-    try {
-        const double diameter = kvarnel::to_number(next(at));
-        const double wall = kvarnel::to_number(next(at));
-        const double density = kvarnel::to_number(next(at));
-        const std::string_view separator = next(at);
-        const kvarnel::PipeSection section = kvarnel::pipe_section(diameter, wall, density);
-        output = kvarnel::to_text(section.area, separator);
-        output += '\0';
-        output += kvarnel::to_text(section.mass, separator);
-        output += '\0';
-        return output.size();
-    } catch (const kvarnel::FloatingPointError &) {
-        output.clear();
-        return 0;
-    }
+    const std::string_view diameter = next(at);
+    const std::string_view wall = next(at);
+    const std::string_view density = next(at);
+    const std::string_view separator = next(at);
+    const std::optional<kvarnel::ResultTexts> results =
+        kvarnel::calculate(diameter, wall, density, separator);
+    output.clear();
+    if (results)
+        output = results->area + '\0' + results->mass + '\0';
+    return output.size();
 }
 
 const char *kvarnel_output()

@@ -1,47 +1,63 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the page: the ten windows as HTML and CSS from the windows' description, at 15
 // twips to a CSS pixel, with the tables drawn by the desktop's own rules, and the page's
-// script, all in one file, which is all a first paint waits for; the numbers' module, the
-// faces and the icon copied beside it under names that carry a hash of their content; and
-// a service worker that keeps exactly that set.
-//   generate_page FOLDER SCRIPT MODULE ICON SANS SERIF SERIF-BOLD
+// style and script, all in one file, which is all a first paint waits for; the numbers'
+// module, the faces and the icon copied beside it under names that carry a hash of their
+// content; the manifest; and a service worker that keeps exactly that set.
+//   generate_page FOLDER --style page.css --script page.js --worker service-worker.js
+//       --module core.wasm --icon kvarnel.svg --sans SANS.woff2 --serif SERIF.woff2
+//       --serif-bold SERIF-BOLD.woff2
 // or writes every text the tables show, for their faces to be cut to:
 //   generate_page --table-texts FILE
-#include "design/catalogue_form.h"
-#include "design/faces.h"
 #include "design/main_form.h"
-#include "design/table_drawing.h"
-#include "design/units.h"
 #include "reference/density_tables.h"
+#include "reference/table_drawing.h"
+#include "web/markup.h"
+#include "web/page_style.h"
+#include "web/window_markup.h"
 
 #include <cstdint>
 #include <cstdio>
+#include <exception>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <map>
-#include <span>
-#include <sstream>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
-using namespace kvarnel::design;
-using kvarnel::reference::DensityTable;
+using namespace kvarnel::web;
+using kvarnel::design::MainForm;
 namespace fs = std::filesystem;
 
 namespace {
 
+// What stops the page from being made; its message names the file.
+struct Failure : std::runtime_error
+{
+    using std::runtime_error::runtime_error;
+};
+
 std::string read(const fs::path &file)
 {
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    std::error_code error;
+    if (fs::is_regular_file(file, error)) {
+        std::ifstream in(file, std::ios::binary);
+        std::string content{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+        if (in.is_open() && !in.bad())
+            return content;
+    }
+    throw Failure("cannot read " + file.string());
 }
 
-bool write(const fs::path &file, const std::string &content)
+void write(const fs::path &file, const std::string &content)
 {
     std::ofstream out(file, std::ios::binary);
     out << content;
-    return static_cast<bool>(out);
+    out.close();
+    if (!out)
+        throw Failure("cannot write " + file.string());
 }
 
 // 64-bit FNV-1a: a name changes whenever its content does.
@@ -57,366 +73,288 @@ std::string hashOf(const std::string &content)
     return std::string(text, 10);
 }
 
-// Text as HTML shows it exactly, blanks included (the page keeps them with white-space).
-std::string escaped(std::string_view text)
+// The value of a custom property that the page's style sets once, as `--name: value;`.
+std::string customProperty(const std::string &css, const std::string &name, const fs::path &file)
 {
-    std::string out;
-    for (char c : text) {
-        switch (c) {
-        case '&':
-            out += "&amp;";
-            break;
-        case '<':
-            out += "&lt;";
-            break;
-        case '>':
-            out += "&gt;";
-            break;
-        case '"':
-            out += "&quot;";
-            break;
-        default:
-            out += c;
-        }
-    }
-    return out;
+    const std::size_t at = css.find(name + ":");
+    const std::size_t end = at == std::string::npos ? at : css.find(';', at);
+    if (end == std::string::npos)
+        throw Failure(file.string() + " sets no " + name);
+    const std::string value = css.substr(at + name.size() + 1, end - at - name.size() - 1);
+    const std::size_t first = value.find_first_not_of(' ');
+    return value.substr(first, value.find_last_not_of(' ') - first + 1);
 }
 
-std::string px(double value)
+// The command line: the folder, then each input by its name.
+struct Inputs
 {
-    std::ostringstream out;
-    out << value << "px";
-    return out.str();
-}
+    fs::path folder;
+    std::map<std::string, fs::path> files;
 
-std::string rgb(Rgb c)
-{
-    return "rgb(" + std::to_string(c.red) + "," + std::to_string(c.green) + "," +
-           std::to_string(c.blue) + ")";
-}
-
-// The CSS font of a design's font; `lineHeight` as CSS has it ("1", "normal").
-std::string fontCss(const Font &font, const std::string &lineHeight = "normal")
-{
-    const FaceFamilies faces = families(font.face);
-    return std::string(font.weight == Weight::Bold ? "bold " : "") +
-           std::to_string(pointsToPixels(font.points)) + "px/" + lineHeight + " '" +
-           std::string(faces.standIn) + "', '" + std::string(faces.original) + "', " +
-           (faces.serif ? "serif" : "sans-serif");
-}
-
-std::string box(TwipRect r)
-{
-    const PixelRect p = toPixels(r);
-    return "left:" + px(p.left) + ";top:" + px(p.top) + ";width:" + px(p.width) +
-           ";height:" + px(p.height);
-}
-
-struct Page
-{
-    std::string html;
-    std::string css;
-    std::map<std::string, std::string> classes; // a class for each style that recurs
-
-    // The class that gives `style`, made at its first use.
-    std::string classFor(const std::string &style)
-    {
-        auto [at, made] = classes.try_emplace(style, "s" + std::to_string(classes.size()));
-        if (made)
-            css += ".client ." + at->second + "{" + style + "}\n";
-        return at->second;
-    }
+    const fs::path &operator[](const std::string &name) const { return files.at(name); }
 };
 
-// A window: a dialog named by its caption, its title bar, and its client area.
-void openWindow(Page &page, const WindowFrame &frame, bool shown = false)
-{
-    const PixelSize client = toPixels(frame.client);
-    const std::string id = frame.name;
-    page.html += "<section class=\"window" + std::string(shown ? " open" : "") + "\" id=\"" + id +
-                 "\" role=\"dialog\" aria-labelledby=\"" + id + "-title\"" +
-                 (frame.border == Border::Sizable ? " data-sizable" : "") + ">\n";
-    page.html += "<div class=\"title\"><h2 id=\"" + id + "-title\">" + escaped(frame.caption) +
-                 "</h2><button class=\"close\" tabindex=\"-1\" aria-label=\"Закрыть «" +
-                 escaped(frame.caption) + "»\">×</button></div>\n";
-    page.html += "<div class=\"client\">\n";
-    page.css +=
-        "#" + id + " .client{width:" + px(client.width) + ";height:" + px(client.height) + "}\n";
-}
+const char *const inputNames[] = {"style", "script", "worker", "module",
+                                  "icon",  "sans",   "serif",  "serif-bold"};
 
-void closeWindow(Page &page)
+Inputs parse(int argc, char *argv[])
 {
-    page.html += "</div>\n</section>\n";
-}
-
-// The controls in tab order, each where the description puts it.
-void addControls(Page &page, const WindowFrame &frame, std::span<const Control> controls,
-                 bool focusFirst = false)
-{
-    for (const Control &c : controls) {
-        const std::string id = std::string(frame.name) + "-" + c.name;
-        std::string attributes = " id=\"" + id + "\" style=\"" + box(c.rect);
-        if (c.font)
-            attributes += ";font:" + fontCss(*c.font);
-        attributes += "\"";
-        const std::string buddy =
-            c.buddy >= 0 ? std::string(frame.name) + "-" + controls[std::size_t(c.buddy)].name : "";
-        switch (c.kind) {
-        case ControlKind::Label:
-            page.html += "<label" + attributes + (buddy.empty() ? "" : " for=\"" + buddy + "\"") +
-                         ">" + escaped(c.text) + "</label>\n";
-            break;
-        case ControlKind::Result:
-            page.html += "<output" + attributes + " aria-live=\"off\"></output>\n";
-            break;
-        case ControlKind::TextBox:
-            page.html += "<input" + attributes +
-                         " type=\"text\" inputmode=\"decimal\" autocomplete=\"off\" "
-                         "autocorrect=\"off\" autocapitalize=\"off\" spellcheck=\"false\">\n";
-            break;
-        case ControlKind::Button:
-            page.html += "<button type=\"button\"" + attributes + (focusFirst ? " autofocus" : "") +
-                         ">" + escaped(c.text) + "</button>\n";
-            focusFirst = false;
-            break;
-        }
+    Inputs inputs;
+    if (argc != 2 + 2 * static_cast<int>(std::size(inputNames)))
+        throw std::invalid_argument("wrong number of arguments");
+    inputs.folder = argv[1];
+    for (int i = 2; i < argc; i += 2) {
+        const std::string option = argv[i];
+        if (option.rfind("--", 0) != 0 ||
+            !inputs.files.emplace(option.substr(2), argv[i + 1]).second)
+            throw std::invalid_argument(option);
     }
-}
-
-// A density table as the desktop draws it: rules as borders, every edge where the desktop
-// puts it, texts centred in their cells' margins. A merged density stands in every row for
-// screen readers and is shown once, centred beside all the rows.
-void addTable(Page &page, const DensityTable &table)
-{
-    const TableDrawing d = drawingOf(table);
-    const std::string id = table.window.name;
-    const std::string sel = "#" + id + " ";
-    // A cell's text stands on a line of no height, which puts its base line half of
-    // Liberation Serif's ascent less its descent (0.891 and 0.216 of the size) below the
-    // line's top: so the text's base line is where the desktop draws it, whatever the
-    // row's height.
-    constexpr double baselineShare = (0.891 - 0.216) / 2;
-    const auto padding = [&](const TableText &text, int slotTop) {
-        if (text.centredDown)
-            return px(0); // shown once, beside all the rows (below)
-        return px(text.baseline - slotTop - baselineShare * pointsToPixels(text.font.points));
-    };
-    const int gradeWidth = d.gradeColumn.end;
-    page.css += sel + "table{width:" + px(d.width) + "}\n";
-    page.css += sel + "col.grade{width:" + px(gradeWidth) + "}\n";
-    page.css += sel + "[data-density]{border-left:" + px(d.greyRule.end - d.greyRule.begin) +
-                " solid " + rgb(table_colours::grey) +
-                ";border-right:" + px(d.whiteRule.end - d.whiteRule.begin) + " solid " +
-                rgb(table_colours::white) + "}\n";
-
-    const auto cellPadding = [&](const TableText &text) {
-        const double left = text.column == 0 ? text.left : text.left - d.densityColumn.begin;
-        const double right =
-            text.column == 0 ? gradeWidth - text.right : d.densityColumn.end - text.right;
-        return "padding-left:" + px(left) + ";padding-right:" + px(right);
-    };
-    // A cell, in the class of its style: its text's face, colour and margins, and the rule
-    // above it. Most rows share them.
-    const auto cell = [&](const char *tag, const TableText &text, int slotTop,
-                          const std::string &rule) {
-        const std::string style = rule + "font:" + fontCss(text.font, "0") +
-                                  ";color:" + rgb(text.colour) + ";" + cellPadding(text) +
-                                  ";padding-top:" + padding(text, slotTop);
-        return std::string("<") + tag + " class=\"" + page.classFor(style) + "\">" +
-               escaped(text.text) + "</" + tag + ">";
-    };
-    const auto row = [&](int height) {
-        return "<tr class=\"" + page.classFor("height:" + px(height)) + "\">";
-    };
-
-    page.html += "<table><caption tabindex=\"-1\">" + escaped(table.window.caption) +
-                 "</caption><colgroup><col class=\"grade\"><col></colgroup>\n";
-    std::size_t at = 0;
-    const TableText &gradeHeader = d.texts[at++];
-    const TableText &densityHeader = d.texts[at++];
-    page.html += "<thead>" + row(d.header.end) + cell("th scope=\"col\"", gradeHeader, 0, "") +
-                 cell("th scope=\"col\" data-density", densityHeader, 0, "") +
-                 "</tr></thead>\n<tbody>\n";
-
-    std::size_t band = 0;
-    int slotTop = d.header.end;
-    const TableText *merged = table.merged ? &d.texts.back() : nullptr;
-    for (std::size_t index = 0; index < d.rows.size(); ++index) {
-        std::string gradeRule, densityRule;
-        if (band < d.bands.size() && d.bands[band].rule.begin == slotTop) {
-            const Band &b = d.bands[band++];
-            const std::string border =
-                "border-top:" + px(b.rule.end - b.rule.begin) + " solid " + rgb(b.colour) + ";";
-            gradeRule = border;
-            if (b.crossesDensity)
-                densityRule = border;
-        }
-        const TableText &grade = d.texts[at++];
-        const TableText &density = merged ? *merged : d.texts[at++];
-        page.html += row(d.rows[index].end - slotTop) + cell("td", grade, slotTop, gradeRule) +
-                     cell(merged ? "td data-density data-merged" : "td data-density", density,
-                          slotTop, densityRule) +
-                     "</tr>\n";
-        slotTop = d.rows[index].end;
+    for (const char *name : inputNames) {
+        if (!inputs.files.contains(name))
+            throw std::invalid_argument(std::string("no --") + name);
     }
-    page.html += "</tbody></table>\n";
-    if (merged) {
-        page.html +=
-            "<div class=\"merged\" aria-hidden=\"true\" style=\"left:" + px(d.densityColumn.begin) +
-            ";width:" + px(d.densityColumn.end - d.densityColumn.begin) +
-            ";top:" + px(merged->down.begin) +
-            ";height:" + px(merged->down.end - merged->down.begin) +
-            ";font:" + fontCss(merged->font) + ";color:" + rgb(merged->colour) + "\">" +
-            escaped(merged->text) + "</div>\n";
-    }
+    return inputs;
 }
 
-// The page's fixed part: everything but the windows, whose faces and sizes are above.
-std::string head(const std::string &css, const std::string &module, const std::string &icon)
+// The files a version of the page is made of, each written once, and what the service
+// worker is to keep: every one but the page itself under a name that carries its hash.
+class Site
 {
-    std::string html = R"(<!doctype html>
-<!-- SPDX-License-Identifier: GPL-3.0-or-later -->
-<html lang="ru">
-<head>
-<meta charset="utf-8">
-<meta name="viewport" content="width=device-width, initial-scale=1">
-<title>Кварнель</title>
-<meta name="description" content="Кварнель: масса погонного метра круглой трубы по наружному диаметру, толщине стенки и плотности материала, со справочником плотностей сталей, чугунов, латуней, меди, алюминиевых и титановых сплавов и винипластов.">
-<meta name="theme-color" content="#3a6ea5">
-<link rel="icon" href=")" +
-                       icon + R"(" type="image/svg+xml">
-<link rel="manifest" href="kvarnel.webmanifest">
-<link rel="license" href="LICENSE.txt">
-)";
-    // The numbers, fetched while the page is read. The windows' face is not preloaded: a
-    // preloaded face holds the first paint back until it is there, while its metric twin
-    // (Arial, or the installed Liberation Sans) shows the same lines at once.
-    html += "<link rel=\"preload\" href=\"" + module +
-            "\" as=\"fetch\" type=\"application/wasm\" crossorigin>\n";
-    html += "<style>\n" + css + "</style>\n";
-    html += "<script>document.documentElement.className = \"scripted\"</script>\n";
-    html += "</head>\n<body>\n";
-    return html;
+  public:
+    explicit Site(fs::path folder) : m_folder(std::move(folder))
+    {
+        fs::create_directories(m_folder);
+    }
+
+    // Copied under a name with its content's hash: kvarnel.wasm becomes kvarnel.1a2b….wasm
+    std::string place(const std::string &stem, const fs::path &source)
+    {
+        const std::string content = read(source);
+        const std::string name = stem + "." + hashOf(content) + source.extension().string();
+        put(name, content);
+        return name;
+    }
+
+    void put(const std::string &name, const std::string &content)
+    {
+        write(m_folder / name, content);
+        if (name == "index.html")
+            m_kept.insert(m_kept.begin(), "./"); // the page first, as it is asked for
+        else
+            m_kept.push_back(name);
+    }
+
+    const std::vector<std::string> &kept() const { return m_kept; }
+    void writeLast(const std::string &name, const std::string &content) const
+    {
+        write(m_folder / name, content);
+    }
+
+  private:
+    fs::path m_folder;
+    std::vector<std::string> m_kept;
+};
+
+// The faces the page's style names: the windows' face, shown at once in its metric twin
+// until it is there, and the tables' two, which are loaded when the page is.
+std::string faceRules(Site &site, const Inputs &inputs)
+{
+    const auto face = [](const std::string &file, const char *family, bool bold, bool swap) {
+        return "@font-face{font-family:\"" + std::string(family) + "\";" +
+               (bold ? "font-weight:bold;" : "") + "src:url(" + file + ") format(\"woff2\")" +
+               (swap ? ";font-display:swap" : "") + "}\n";
+    };
+    std::string rules = face(site.place("sans", inputs["sans"]), "Liberation Sans", false, true);
+    rules += face(site.place("serif", inputs["serif"]), "Liberation Serif", false, false);
+    rules += face(site.place("serif-bold", inputs["serif-bold"]), "Liberation Serif", true, false);
+    return rules;
 }
 
-const char *const notices = R"(<div id="said" class="unseen" role="status" aria-live="polite"></div>
-<dialog id="alert" role="alertdialog" aria-labelledby="alert-title" aria-describedby="alert-message">
-<div class="title"><h2 id="alert-title"></h2></div>
-<div class="body"><p id="alert-message"></p><button type="button" id="alert-button"></button></div>
-</dialog>
-<div id="ended" class="notice" hidden>
-<p>Кварнель завершила работу.</p>
-<button type="button" id="again">Запустить снова</button>
-<a href="THIRD-PARTY-NOTICES.txt">Лицензия и сведения о составных частях</a>
-</div>
-<div id="unable" class="notice banner" hidden><p>Этот браузер не умеет выполнять WebAssembly с исключениями, поэтому Кварнель не может считать; справочник плотностей открыт ниже.</p></div>
-<noscript><div class="notice banner"><p>Кварнели нужен JavaScript, чтобы считать: включите его. Справочник плотностей открыт ниже.</p></div></noscript>
-)";
+// The ten windows, the calculator open.
+std::string windows(StyleSheet &style, const std::string &module)
+{
+    Element desktop("main");
+    desktop.set("id", "desktop").set("data-module", module);
+    desktop.add(mainWindow(style)).add(catalogueWindow(style));
+    for (const kvarnel::reference::DensityTable &table : kvarnel::reference::densityTables)
+        desktop.add(tableWindow(table, style));
+    return desktop.html() + "\n";
+}
+
+// The page's head: what it is, its icon and manifest, its numbers fetched while the rest
+// is read, and its whole style. The windows' face is not preloaded: a preloaded face holds
+// the first paint back until it is there, while its metric twin (Arial, or the installed
+// Liberation Sans) shows the same lines at once.
+std::string head(const std::string &css, const std::string &module, const std::string &icon,
+                 const std::string &themeColour)
+{
+    const std::string name = MainForm::frame.caption;
+    Element head("head");
+    head.add(Element("meta").set("charset", "utf-8"))
+        .add(Element("meta")
+                 .set("name", "viewport")
+                 .set("content", "width=device-width, initial-scale=1"))
+        .add(Element("title").text(name))
+        .add(Element("meta")
+                 .set("name", "description")
+                 .set("content",
+                      name +
+                          ": масса погонного метра круглой трубы по наружному диаметру, толщине "
+                          "стенки и плотности материала, со справочником плотностей сталей, "
+                          "чугунов, латуней, меди, алюминиевых и титановых сплавов и винипластов."))
+        .add(Element("meta").set("name", "theme-color").set("content", themeColour))
+        .add(Element("link").set("rel", "icon").set("href", icon).set("type", "image/svg+xml"))
+        .add(Element("link").set("rel", "manifest").set("href", "kvarnel.webmanifest"))
+        .add(Element("link").set("rel", "license").set("href", "LICENSE.txt"))
+        .add(Element("link")
+                 .set("rel", "preload")
+                 .set("href", module)
+                 .set("as", "fetch")
+                 .set("type", "application/wasm")
+                 .set("crossorigin"))
+        .add(Element("style").rawText(css))
+        .add(Element("script").rawText("document.documentElement.className = \"scripted\""));
+    return "<!doctype html>\n"
+           "<!-- SPDX-License-Identifier: GPL-3.0-or-later -->\n"
+           "<html lang=\"ru\">\n" +
+           head.html() + "\n";
+}
+
+// What the page says beside its windows: the results spoken, the overflow alert, the end
+// of the program, and why it cannot calculate, where it cannot.
+std::string notices()
+{
+    const kvarnel::design::Alert &overflow = MainForm::overflow;
+    const auto banner = [](std::string_view text) {
+        return Element("div").set("class", "notice banner").add(Element("p").text(text));
+    };
+    Element said("div");
+    said.set("id", "said").set("class", "unseen").set("role", "status").set("aria-live", "polite");
+    Element alert("dialog");
+    alert.set("id", "alert")
+        .set("role", "alertdialog")
+        .set("aria-labelledby", "alert-title")
+        .set("aria-describedby", "alert-message")
+        .add(Element("div")
+                 .set("class", "title")
+                 .add(Element("h2").set("id", "alert-title").text(overflow.title)))
+        .add(Element("form")
+                 .set("method", "dialog")
+                 .set("class", "body")
+                 .add(Element("p").set("id", "alert-message").text(overflow.message))
+                 .add(Element("button").set("id", "alert-button").text(overflow.button)));
+    Element ended("div");
+    ended.set("id", "ended")
+        .set("class", "notice")
+        .set("hidden")
+        .add(Element("p").text("Кварнель завершила работу."))
+        .add(Element("button")
+                 .set("type", "button")
+                 .set("data-action", actions::again)
+                 .text("Запустить снова"))
+        .add(Element("a")
+                 .set("href", "THIRD-PARTY-NOTICES.txt")
+                 .text("Лицензия и сведения о составных частях"));
+    Element unable = banner("Этот браузер не умеет выполнять WebAssembly с исключениями, поэтому "
+                            "Кварнель не может считать; справочник плотностей открыт ниже.");
+    unable.set("id", "unable").set("hidden");
+    Element noscript("noscript");
+    noscript.add(banner("Кварнели нужен JavaScript, чтобы считать: включите его. Справочник "
+                        "плотностей открыт ниже."));
+    return said.html() + "\n" + alert.html() + "\n" + ended.html() + "\n" + unable.html() + "\n" +
+           noscript.html() + "\n";
+}
+
+// The manifest by which a browser installs the page as the app.
+std::string manifest(const std::string &icon, const std::string &colour)
+{
+    const std::string name = jsonString(MainForm::frame.caption);
+    const std::string image = jsonObject({{"src", jsonString(icon)},
+                                          {"sizes", jsonString("any")},
+                                          {"type", jsonString("image/svg+xml")},
+                                          {"purpose", jsonString("any")}});
+    const std::string description =
+        jsonString("Масса погонного метра круглой трубы и справочник плотностей материалов");
+    return jsonObject({{"name", name},
+                       {"short_name", name},
+                       {"description", description},
+                       {"lang", jsonString("ru")},
+                       {"start_url", jsonString("./")},
+                       {"scope", jsonString("./")},
+                       {"display", jsonString("standalone")},
+                       {"background_color", jsonString(colour)},
+                       {"theme_color", jsonString(colour)},
+                       {"icons", "[" + image + "]"}}) +
+           "\n";
+}
+
+// The service worker of this version: its name and its files, then what it does with them.
+// A new version is a new worker, which keeps the new set whole before it takes over.
+std::string worker(const std::string &script, const std::vector<std::string> &files,
+                   const std::string &version)
+{
+    std::string list;
+    for (const std::string &file : files)
+        list += (list.empty() ? "" : ", ") + jsonString(file);
+    return "\"use strict\";\nconst version = " + jsonString("kvarnel-" + version) +
+           ";\nconst files = [" + list + "];\n" + script;
+}
+
+void writeTableTexts(const fs::path &file)
+{
+    std::string texts;
+    for (const kvarnel::reference::DensityTable &table : kvarnel::reference::densityTables) {
+        for (const kvarnel::reference::TableText &text : kvarnel::reference::drawingOf(table).texts)
+            texts += std::string(text.text) + "\n";
+    }
+    write(file, texts);
+}
+
+void generate(const Inputs &inputs)
+{
+    Site site(inputs.folder);
+    const std::string module = site.place("kvarnel", inputs["module"]);
+    const std::string icon = site.place("kvarnel", inputs["icon"]);
+    const std::string pageCss = read(inputs["style"]);
+    const std::string desktop = customProperty(pageCss, "--desktop", inputs["style"]);
+
+    StyleSheet style;
+    style.add(pageCss + faceRules(site, inputs));
+    style.add(rule(".client", {{"font", cssFont(kvarnel::design::dialogFont)}}));
+    style.add(rule(".client table",
+                   {{"background", cssColour(kvarnel::reference::table_colours::silver)}}));
+    const std::string body =
+        windows(style, module) + notices() +
+        Element("script").set("type", "module").rawText(read(inputs["script"])).html() + "\n";
+    const std::string html =
+        head(style.css(), module, icon, desktop) + "<body>\n" + body + "</body>\n</html>\n";
+    site.put("index.html", html);
+    const std::string installed = manifest(icon, desktop);
+    site.put("kvarnel.webmanifest", installed);
+    site.writeLast("service-worker.js",
+                   worker(read(inputs["worker"]), site.kept(), hashOf(html + installed)));
+}
 
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    if (argc == 3 && std::string_view(argv[1]) == "--table-texts") {
-        std::string texts;
-        for (const DensityTable &table : kvarnel::reference::densityTables) {
-            for (const TableText &text : drawingOf(table).texts)
-                texts += std::string(text.text) + "\n";
+    try {
+        if (argc == 3 && std::string_view(argv[1]) == "--table-texts") {
+            writeTableTexts(argv[2]);
+            return 0;
         }
-        return write(argv[2], texts) ? 0 : 1;
-    }
-    if (argc != 8) {
+        generate(parse(argc, argv));
+        return 0;
+    } catch (const std::invalid_argument &wrong) {
         std::fprintf(stderr,
-                     "usage: generate_page FOLDER SCRIPT MODULE ICON SANS SERIF SERIF-BOLD\n");
+                     "generate_page: %s\nusage: generate_page FOLDER --style FILE --script FILE "
+                     "--worker FILE --module FILE --icon FILE --sans FILE --serif FILE "
+                     "--serif-bold FILE\n       generate_page --table-texts FILE\n",
+                     wrong.what());
         return 2;
+    } catch (const std::exception &failure) {
+        std::fprintf(stderr, "generate_page: %s\n", failure.what());
+        return 1;
     }
-    const fs::path folder = argv[1];
-    fs::create_directories(folder);
-    std::vector<std::string> files; // what the service worker keeps, the page first
-
-    // Copies a file under a name with its content's hash: kvarnel.js becomes kvarnel.1a2b….js
-    const auto place = [&](const std::string &stem, const std::string &extension,
-                           const std::string &content) {
-        const std::string name = stem + "." + hashOf(content) + extension;
-        write(folder / name, content);
-        files.push_back(name);
-        return name;
-    };
-    const auto copy = [&](const char *source, const std::string &stem) {
-        const fs::path path = source;
-        return place(stem, path.extension().string(), read(path));
-    };
-    const std::string script = read(argv[2]);
-    const std::string module = copy(argv[3], "kvarnel");
-    const std::string icon = copy(argv[4], "kvarnel");
-    const std::vector<std::string> fonts = {copy(argv[5], "sans"), copy(argv[6], "serif"),
-                                            copy(argv[7], "serif-bold")};
-
-    Page page;
-    page.css = read(fs::path(argv[2]).parent_path() / "page.css");
-    page.css += "@font-face{font-family:\"Liberation Sans\";src:url(" + fonts[0] +
-                ") format(\"woff2\");font-display:swap}\n";
-    page.css += "@font-face{font-family:\"Liberation Serif\";src:url(" + fonts[1] +
-                ") format(\"woff2\")}\n";
-    page.css += "@font-face{font-family:\"Liberation Serif\";font-weight:bold;src:url(" + fonts[2] +
-                ") format(\"woff2\")}\n";
-    page.css += ".client{font:" + fontCss(dialogFont) + "}\n";
-
-    page.html += "<main id=\"desktop\" data-module=\"" + module + "\">\n";
-    // The main window opens at start, with the focus on its first button.
-    openWindow(page, MainForm::frame, true);
-    addControls(page, MainForm::frame, MainForm::controls, true);
-    closeWindow(page);
-    openWindow(page, CatalogueForm::frame);
-    addControls(page, CatalogueForm::frame, CatalogueForm::controls);
-    closeWindow(page);
-    for (const DensityTable &table : kvarnel::reference::densityTables) {
-        openWindow(page, table.window);
-        addTable(page, table);
-        closeWindow(page);
-    }
-    page.html += "</main>\n";
-
-    std::string html = head(page.css, module, icon);
-    // What the script needs of the description: the overflow alert, and the windows'
-    // places in it (MainForm's enumerators), which it reads by the controls' ids.
-    html += page.html;
-    html += notices;
-    html += "<template id=\"overflow\" data-title=\"" + escaped(MainForm::overflow.title) +
-            "\" data-message=\"" + escaped(MainForm::overflow.message) + "\" data-button=\"" +
-            escaped(MainForm::overflow.button) + "\"></template>\n<script>\n" + script +
-            "</script>\n</body>\n</html>\n";
-    write(folder / "index.html", html);
-    files.insert(files.begin(), "./");
-
-    std::string manifest = R"({
-  "name": "Кварнель",
-  "short_name": "Кварнель",
-  "description": "Масса погонного метра круглой трубы и справочник плотностей материалов",
-  "lang": "ru",
-  "start_url": "./",
-  "scope": "./",
-  "display": "standalone",
-  "background_color": "#3a6ea5",
-  "theme_color": "#3a6ea5",
-  "icons": [{ "src": ")" + icon +
-                           R"(", "sizes": "any", "type": "image/svg+xml", "purpose": "any" }]
-}
-)";
-    write(folder / "kvarnel.webmanifest", manifest);
-    files.push_back("kvarnel.webmanifest");
-
-    // The service worker names this version's files: a new version is a new worker, which
-    // keeps the new set whole before it takes over.
-    std::string list;
-    for (const std::string &file : files)
-        list += (list.empty() ? "" : ", ") + ("\"" + file + "\"");
-    std::string worker = read(fs::path(argv[2]).parent_path() / "service-worker.js");
-    const std::string version = hashOf(html + list + manifest);
-    const auto replace = [&worker](const std::string &from, const std::string &to) {
-        worker.replace(worker.find(from), from.size(), to);
-    };
-    replace("@VERSION@", version);
-    replace("@FILES@", list);
-    return write(folder / "service-worker.js", worker) ? 0 : 1;
 }

@@ -2,218 +2,222 @@
 // What the page does beyond what its HTML and CSS show: opening, raising and closing the
 // windows as the desktop program does, the calculation through the program's own numbers
 // (a WebAssembly module), the overflow alert, the announcement of the results, and fitting
-// a long result into its label. Every text and place comes from the page itself.
-"use strict";
-(() => {
-  const byId = (id) => document.getElementById(id);
-  const desktop = byId("desktop");
-  const windows = [...desktop.querySelectorAll(".window")];
-  const [main, catalogue, ...tables] = windows;
-  const control = (name) => byId(`${main.id}-${name}`);
-  const boxes = [control("Text1"), control("Text2"), control("Text3")];
-  const results = [control("Label6"), control("Label7")];
-  const said = byId("said");
-  const alert = byId("alert");
-  const overflow = byId("overflow").dataset;
-  const isOpen = (window) => window.classList.contains("open");
-  let front = 0;
-  const used = []; // the open windows, the one used last at the end
-  const lastFocused = new Map(); // each window's control that had the focus last
+// a long result into its label. The page names what each control is for (data-input,
+// data-result, data-action, data-opens); every text and place comes from the page itself.
+// A module: strict, and nothing of it global.
+const byId = (id) => document.getElementById(id);
+const desktop = byId("desktop");
+const windows = [...desktop.querySelectorAll(".window")];
+const marked = (attribute, name) => desktop.querySelector(`[${attribute}="${name}"]`);
+// In the order the module reads and writes them.
+const boxes = ["diameter", "wall", "density"].map((name) => marked("data-input", name));
+const results = ["area", "mass"].map((name) => marked("data-result", name));
+const said = byId("said");
+const alert = byId("alert");
+const isOpen = (window) => window.classList.contains("open");
+const windowOf = (element) => element.closest(".window");
+let front = 0;
+const used = []; // the open windows, the one used last at the end
+const lastFocused = new Map(); // each window's control that had the focus last
 
-  // The decimal separator of the browser's language, as the desktop takes the system's.
-  const separator = () => new Intl.NumberFormat(navigator.language).formatToParts(1.5)
-    .find((part) => part.type === "decimal")?.value ?? ".";
+// The decimal separator of the browser's language, as the desktop takes the system's.
+const separator = () => new Intl.NumberFormat(navigator.language).formatToParts(1.5)
+  .find((part) => part.type === "decimal")?.value ?? ".";
 
-  function forget(window) {
-    const at = used.indexOf(window);
-    if (at >= 0)
-      used.splice(at, 1);
+function forget(window) {
+  const at = used.indexOf(window);
+  if (at >= 0)
+    used.splice(at, 1);
+}
+
+function raise(window) {
+  window.style.zIndex = ++front;
+  for (const other of windows)
+    other.classList.toggle("active", other === window);
+  forget(window);
+  used.push(window);
+}
+
+// Right of the rightmost open window, or where that leaves no room, cascading down from
+// the top right; a window wider than the screen is scaled down to fit it.
+function place(window) {
+  const gap = 12;
+  const room = document.documentElement.clientWidth;
+  const scale = Math.min(1, room / window.offsetWidth);
+  window.style.transform = scale < 1 ? `scale(${scale})` : "";
+  const width = window.offsetWidth * scale;
+  const others = windows.filter((other) => other !== window && isOpen(other));
+  let x = Math.max(0, ...others.map((other) => other.getBoundingClientRect().right + scrollX)) + gap;
+  let y = gap;
+  if (x + width > room) {
+    x = room - width - gap;
+    y = gap + 24 * others.length;
   }
+  window.style.left = `${Math.max(0, Math.min(x, room - width))}px`;
+  window.style.top = `${y}px`;
+}
 
-  function raise(window) {
-    window.style.zIndex = ++front;
-    for (const other of windows)
-      other.classList.toggle("active", other === window);
-    forget(window);
-    used.push(window);
+// Where the desktop puts the focus in a window: its first button, or its table.
+function focusIn(window) {
+  window.querySelector("caption, .client button").focus();
+}
+
+function open(window) {
+  if (!isOpen(window)) {
+    window.classList.add("open");
+    place(window);
   }
+  raise(window);
+  focusIn(window);
+}
 
-  // Right of the rightmost open window, or where that leaves no room, cascading down from
-  // the top right; a window wider than the screen is scaled down to fit it.
-  function place(window) {
-    const gap = 12;
-    const room = document.documentElement.clientWidth;
-    const scale = Math.min(1, room / window.offsetWidth);
-    window.style.transform = scale < 1 ? `scale(${scale})` : "";
-    const width = window.offsetWidth * scale;
-    const others = windows.filter((other) => other !== window && isOpen(other));
-    let x = Math.max(0, ...others.map((other) => other.getBoundingClientRect().right + scrollX)) + gap;
-    let y = gap;
-    if (x + width > room) {
-      x = room - width - gap;
-      y = gap + 24 * others.length;
-    }
-    window.style.left = `${Math.max(0, Math.min(x, room - width))}px`;
-    window.style.top = `${y}px`;
-  }
+// Empties a window's boxes and results.
+function clear(window) {
+  for (const box of window.querySelectorAll("input"))
+    box.value = "";
+  for (const output of window.querySelectorAll("output"))
+    show(output, "");
+}
 
-  // Where the desktop puts the focus in a window: its first button, or its table.
-  function focusIn(window) {
-    window.querySelector("caption, .client button").focus();
-  }
+// Closed, a window is made afresh the next time: no value or size of this time stays.
+function close(window) {
+  window.classList.remove("open");
+  window.removeAttribute("style");
+  window.querySelector(".client").removeAttribute("style");
+  clear(window);
+  forget(window);
+  const last = used.at(-1);
+  if (!last)
+    return end();
+  raise(last);
+  lastFocused.get(last)?.focus();
+  if (!last.contains(document.activeElement))
+    focusIn(last);
+}
 
-  function open(window) {
-    if (!isOpen(window)) {
-      window.classList.add("open");
-      place(window);
-    }
-    raise(window);
-    focusIn(window);
-  }
-
-  // Empties a window's boxes and results.
-  function clear(window) {
-    for (const box of window.querySelectorAll("input"))
-      box.value = "";
-    for (const output of window.querySelectorAll("output"))
-      show(output, "");
-  }
-
-  // Closed, a window is made afresh the next time: no value or size of this time stays.
-  function close(window) {
+function end() {
+  for (const window of windows)
     window.classList.remove("open");
-    window.removeAttribute("style");
-    window.querySelector(".client").removeAttribute("style");
-    clear(window);
-    forget(window);
-    const last = used.at(-1);
-    if (!last)
-      return end();
-    raise(last);
-    lastFocused.get(last)?.focus();
-    if (!last.contains(document.activeElement))
-      focusIn(last);
+  used.length = 0;
+  byId("ended").hidden = false;
+  byId("ended").querySelector("button").focus();
+}
+
+// A result is shown whole: a text wider than its label in a smaller size of its face.
+function show(output, text) {
+  output.textContent = text;
+  output.dataset.size ??= getComputedStyle(output).fontSize;
+  output.style.fontSize = output.dataset.size;
+  let size = parseFloat(output.dataset.size);
+  while (size > 1 && output.scrollWidth > output.clientWidth)
+    output.style.fontSize = `${--size}px`;
+}
+
+// The numbers' module; a calculation asked for before it is there is answered when it is.
+let core = null;
+let waiting = null;
+// Compiled as it arrives where the server calls it WebAssembly, else once it is whole; a
+// browser without WebAssembly's exceptions is told why it cannot calculate.
+const imports = {
+  env: { emscripten_notify_memory_growth() {} },
+  wasi_snapshot_preview1: { proc_exit(status) { throw new Error(`exit ${status}`); } },
+};
+const loading = fetch(desktop.dataset.module)
+  .then((response) => (response.headers.get("content-type") === "application/wasm"
+    ? WebAssembly.instantiateStreaming(response, imports)
+    : response.arrayBuffer().then((module) => WebAssembly.instantiate(module, imports))))
+  .then(({ instance }) => {
+    core = instance.exports;
+    core._initialize();
+    if (waiting)
+      calculate(waiting);
+  }, () => {
+    byId("unable").hidden = false;
+    desktop.before(byId("unable"));
+  });
+
+// The diameter, the wall and the density as typed, and the separator, each ended by a
+// zero byte; back come the area and the mass, each ended so, or nothing on an overflow.
+function calculate(button) {
+  if (!core) {
+    waiting = button;
+    return;
   }
+  waiting = null;
+  const input = new TextEncoder().encode([...boxes.map((box) => box.value), separator(), ""].join("\0"));
+  const at = core.kvarnel_input(input.length);
+  new Uint8Array(core.memory.buffer, at, input.length).set(input);
+  const length = core.kvarnel_calculate();
+  const texts = length
+    ? new TextDecoder().decode(new Uint8Array(core.memory.buffer, core.kvarnel_output(), length)).split("\0")
+    : ["", ""];
+  results.forEach((output, i) => show(output, texts[i]));
+  if (!length)
+    return report(button);
+  // Both results at once, each after its caption, as a line of the window reads; said
+  // again after every calculation, the same results too.
+  said.textContent = "";
+  setTimeout(() => {
+    said.textContent = results.map((output) => `${output.labels[0].textContent} ${output.value}`).join(", ");
+  }, 100);
+}
 
-  function end() {
-    for (const window of windows)
-      window.classList.remove("open");
-    used.length = 0;
-    byId("ended").hidden = false;
-    byId("again").focus();
-  }
+// The alert's own button closes it; the focus goes back to the button that calculated.
+function report(button) {
+  alert.showModal();
+  alert.addEventListener("close", () => button.focus(), { once: true });
+}
 
-  // A result is shown whole: a text wider than its label in a smaller size of its face.
-  function show(output, text) {
-    output.textContent = text;
-    output.dataset.size ??= getComputedStyle(output).fontSize;
-    output.style.fontSize = output.dataset.size;
-    let size = parseFloat(output.dataset.size);
-    while (size > 1 && output.scrollWidth > output.clientWidth)
-      output.style.fontSize = `${--size}px`;
-  }
+// What each button does, by the action the page names on it.
+const actions = {
+  open: (button) => open(byId(button.dataset.opens)),
+  calculate,
+  clear: (button) => clear(windowOf(button)),
+  end,
+  close: (button) => close(windowOf(button)),
+  again: () => location.reload(),
+};
+// Every action named in the page has its handler here, and every handler its button.
+const named = new Set([...document.querySelectorAll("[data-action]")].map((button) => button.dataset.action));
+const unbound = [...named].filter((name) => !(name in actions));
+const unused = Object.keys(actions).filter((name) => !named.has(name));
+if (unbound.length || unused.length || [...boxes, ...results].includes(null))
+  throw new Error(`the page and its script disagree: no handler for [${unbound}], no button for ` +
+    `[${unused}], ${boxes.filter(Boolean).length} of 3 boxes, ${results.filter(Boolean).length} of 2 results`);
+document.addEventListener("click", (event) => {
+  const button = event.target.closest("[data-action]");
+  if (button)
+    actions[button.dataset.action](button);
+});
 
-  // The numbers' module; a calculation asked for before it is there is answered when it is.
-  let core = null;
-  let waiting = false;
-  // Compiled as it arrives where the server calls it WebAssembly, else once it is whole; a
-  // browser without WebAssembly's exceptions is told why it cannot calculate.
-  const imports = {
-    env: { emscripten_notify_memory_growth() {} },
-    wasi_snapshot_preview1: { proc_exit(status) { throw new Error(`exit ${status}`); } },
-  };
-  const loading = fetch(desktop.dataset.module)
-    .then((response) => (response.headers.get("content-type") === "application/wasm"
-      ? WebAssembly.instantiateStreaming(response, imports)
-      : response.arrayBuffer().then((module) => WebAssembly.instantiate(module, imports))))
-    .then(({ instance }) => {
-      core = instance.exports;
-      core._initialize();
-      if (waiting)
-        calculate();
-    }, () => {
-      byId("unable").hidden = false;
-      desktop.before(byId("unable"));
-    });
-
-  function calculate() {
-    if (!core) {
-      waiting = true;
+for (const window of windows) {
+  window.addEventListener("focusin", (event) => {
+    lastFocused.set(window, event.target);
+    if (!window.classList.contains("active"))
+      raise(window);
+  });
+  window.addEventListener("pointerdown", () => raise(window));
+  // Moved by its title bar.
+  const title = window.querySelector(".title");
+  title.addEventListener("pointerdown", (event) => {
+    if (event.target.closest(".close"))
       return;
-    }
-    waiting = false;
-    const input = new TextEncoder().encode([...boxes.map((box) => box.value), separator(), ""].join("\0"));
-    const at = core.kvarnel_input(input.length);
-    new Uint8Array(core.memory.buffer, at, input.length).set(input);
-    const length = core.kvarnel_calculate();
-    const texts = length
-      ? new TextDecoder().decode(new Uint8Array(core.memory.buffer, core.kvarnel_output(), length)).split("\0")
-      : ["", ""];
-    results.forEach((output, i) => show(output, texts[i]));
-    if (!length)
-      return report();
-    // Both results at once, each after its caption, as a line of the window reads; said
-    // again after every calculation, the same results too.
-    said.textContent = "";
-    setTimeout(() => {
-      said.textContent = results.map((output) => `${output.labels[0].textContent} ${output.value}`).join(", ");
-    }, 100);
-  }
-
-  function report() {
-    byId("alert-title").textContent = overflow.title;
-    byId("alert-message").textContent = overflow.message;
-    byId("alert-button").textContent = overflow.button;
-    alert.showModal();
-    byId("alert-button").focus();
-  }
-  byId("alert-button").addEventListener("click", () => alert.close());
-  alert.addEventListener("close", () => control("Command2").focus());
-
-  const actions = {
-    Command1: () => open(catalogue),
-    Command2: calculate,
-    Command3: () => clear(main),
-    Command4: end,
-  };
-  main.addEventListener("click", (event) => actions[event.target.id?.slice(main.id.length + 1)]?.());
-  catalogue.addEventListener("click", (event) => {
-    const index = [...catalogue.querySelectorAll(".client button")].indexOf(event.target);
-    if (index >= 0)
-      open(tables[index]);
+    const start = { x: event.clientX - window.offsetLeft, y: event.clientY - window.offsetTop };
+    title.setPointerCapture(event.pointerId);
+    const move = (moved) => {
+      window.style.left = `${Math.max(0, moved.clientX - start.x)}px`;
+      window.style.top = `${Math.max(0, moved.clientY - start.y)}px`;
+    };
+    title.addEventListener("pointermove", move);
+    title.addEventListener("pointerup", () => title.removeEventListener("pointermove", move), { once: true });
   });
+}
 
-  for (const window of windows) {
-    window.querySelector(".close").addEventListener("click", () => close(window));
-    window.addEventListener("focusin", (event) => {
-      lastFocused.set(window, event.target);
-      if (!window.classList.contains("active"))
-        raise(window);
-    });
-    window.addEventListener("pointerdown", () => raise(window));
-    // Moved by its title bar.
-    const title = window.querySelector(".title");
-    title.addEventListener("pointerdown", (event) => {
-      if (event.target.closest(".close"))
-        return;
-      const start = { x: event.clientX - window.offsetLeft, y: event.clientY - window.offsetTop };
-      title.setPointerCapture(event.pointerId);
-      const move = (moved) => {
-        window.style.left = `${Math.max(0, moved.clientX - start.x)}px`;
-        window.style.top = `${Math.max(0, moved.clientY - start.y)}px`;
-      };
-      title.addEventListener("pointermove", move);
-      title.addEventListener("pointerup", () => title.removeEventListener("pointermove", move), { once: true });
-    });
-  }
-
-  byId("again").addEventListener("click", () => location.reload());
-  raise(main); // where the page's style puts it, at the top left
-  // Once the page is there: the tables' faces, so that a table opens in them, and the
-  // worker that keeps the page for visits without a network.
-  addEventListener("load", () => {
-    document.fonts.forEach((face) => face.load());
-    navigator.serviceWorker?.register("service-worker.js");
-  });
-  loading.then(() => performance.mark("kvarnel-ready"));
-})();
+raise(windows.find(isOpen)); // where the page's style puts it, at the top left
+// Once the page is there: the tables' faces, so that a table opens in them, and the
+// worker that keeps the page for visits without a network.
+addEventListener("load", () => {
+  document.fonts.forEach((face) => face.load());
+  navigator.serviceWorker?.register("service-worker.js");
+});
+loading.then(() => performance.mark("kvarnel-ready"));

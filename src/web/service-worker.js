@@ -2,10 +2,8 @@
 // Keeps one version of the page whole for visits without a network. Every file but the
 // page itself carries a hash of its content in its name, so a page can only ever load the
 // files it was made with; this worker, new with each version, keeps that version's set
-// before it takes over and drops the older sets once it has.
-"use strict";
-const version = "kvarnel-@VERSION@";
-const files = [@FILES@];
+// before it takes over and drops the older sets once it has. The page's generator writes
+// the version's name and its files, `version` and `files`, before this.
 
 self.addEventListener("install", (event) => {
   event.waitUntil(caches.open(version).then((cache) => cache.addAll(files)));
