@@ -14,8 +14,7 @@ namespace kvarnel::reference {
 inline constexpr const char *catalogueButtonNames[] = {
     "Command1", "Command2", "Command3", "Command4", "Command5", "Command6", "Command7", "Command8",
 };
-static_assert(std::size(catalogueButtonNames) == densityTables.size(),
-              "a button for every table");
+static_assert(std::size(catalogueButtonNames) == densityTables.size(), "a button for every table");
 
 // The density reference's table of contents: a column of buttons, one for each table in
 // the tables' order, each captioned as its table's record says. Command1 opens the first.

@@ -106,7 +106,8 @@ void layTexts(const DensityTable &table, const std::vector<double> &rowTops, Tab
     const double gradeRight = design::millimetresToPixels(table.gradeColumnWidth - marginRight);
     const double densityLeft =
         design::millimetresToPixels(table.gradeColumnWidth + ruleThickness + densityMarginLeft);
-    const double densityRight = design::millimetresToPixels(table.width - ruleThickness - marginRight);
+    const double densityRight =
+        design::millimetresToPixels(table.width - ruleThickness - marginRight);
     auto &texts = drawing.texts;
     using namespace table_colours;
 

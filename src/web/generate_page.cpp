@@ -171,18 +171,20 @@ std::string faceRules(Site &site, const Inputs &inputs)
 }
 
 // The ten windows, the calculator open.
-std::string windows(StyleSheet &style, const std::string &module)
+std::string windows(StyleSheet &style)
 {
     Element desktop("main");
-    desktop.set("id", "desktop").set("data-module", module);
+    desktop.set("id", "desktop");
     desktop.add(mainWindow(style)).add(catalogueWindow(style));
     for (const kvarnel::reference::DensityTable &table : kvarnel::reference::densityTables)
         desktop.add(tableWindow(table, style));
     return desktop.html() + "\n";
 }
 
-// The page's head: what it is, its icon and manifest, its numbers fetched while the rest
-// is read, and its whole style. The windows' face is not preloaded: a preloaded face holds
+// The page's head: what it is, its icon and manifest, and its whole style; and a script
+// that says the page has one and begins to fetch its numbers while the rest is read, for
+// the page's own script to take (a fetch that every engine uses, where a preload would be
+// downloaded again by WebKit). The windows' face is not preloaded: a preloaded face holds
 // the first paint back until it is there, while its metric twin (Arial, or the installed
 // Liberation Sans) shows the same lines at once.
 std::string head(const std::string &css, const std::string &module, const std::string &icon,
@@ -206,14 +208,10 @@ std::string head(const std::string &css, const std::string &module, const std::s
         .add(Element("link").set("rel", "icon").set("href", icon).set("type", "image/svg+xml"))
         .add(Element("link").set("rel", "manifest").set("href", "kvarnel.webmanifest"))
         .add(Element("link").set("rel", "license").set("href", "LICENSE.txt"))
-        .add(Element("link")
-                 .set("rel", "preload")
-                 .set("href", module)
-                 .set("as", "fetch")
-                 .set("type", "application/wasm")
-                 .set("crossorigin"))
         .add(Element("style").rawText(css))
-        .add(Element("script").rawText("document.documentElement.className = \"scripted\""));
+        .add(Element("script").rawText("document.documentElement.className = \"scripted\";\n"
+                                       "const numbers = fetch(" +
+                                       jsonString(module) + ");\n"));
     return "<!doctype html>\n"
            "<!-- SPDX-License-Identifier: GPL-3.0-or-later -->\n"
            "<html lang=\"ru\">\n" +
@@ -324,7 +322,7 @@ void generate(const Inputs &inputs)
     style.add(rule(".client table",
                    {{"background", cssColour(kvarnel::reference::table_colours::silver)}}));
     const std::string body =
-        windows(style, module) + notices() +
+        windows(style) + notices() +
         Element("script").set("type", "module").rawText(read(inputs["script"])).html() + "\n";
     const std::string html =
         head(style.css(), module, icon, desktop) + "<body>\n" + body + "</body>\n</html>\n";

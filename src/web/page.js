@@ -30,8 +30,10 @@ function forget(window) {
     used.splice(at, 1);
 }
 
+// In front, unless it is there already: a style that does not change is not set again.
 function raise(window) {
-  window.style.zIndex = ++front;
+  if (Number(window.style.zIndex) !== front)
+    window.style.zIndex = ++front;
   for (const other of windows)
     other.classList.toggle("active", other === window);
   forget(window);
@@ -65,6 +67,7 @@ function focusIn(window) {
 function open(window) {
   if (!isOpen(window)) {
     window.classList.add("open");
+    fitTexts(window);
     place(window);
   }
   raise(window);
@@ -103,17 +106,31 @@ function end() {
   byId("ended").querySelector("button").focus();
 }
 
-// A result is shown whole: a text wider than its label in a smaller size of its face.
-function show(output, text) {
-  output.textContent = text;
-  output.dataset.size ??= getComputedStyle(output).fontSize;
-  output.style.fontSize = output.dataset.size;
-  let size = parseFloat(output.dataset.size);
-  while (size > 1 && output.scrollWidth > output.clientWidth)
-    output.style.fontSize = `${--size}px`;
+// A text is shown whole: one wider than its control in a smaller size of its face. A result
+// may be long; a caption or a button's text only where a browser lays the face out wider
+// than it was designed for (WebKitGTK with whole-pixel glyph advances, say).
+function fit(element) {
+  element.dataset.size ??= getComputedStyle(element).fontSize;
+  element.style.fontSize = element.dataset.size;
+  const text = document.createRange();
+  text.selectNodeContents(element);
+  for (let size = parseFloat(element.dataset.size); size > 1 &&
+    text.getBoundingClientRect().width > element.clientWidth; size -= 0.5)
+    element.style.fontSize = `${size - 0.5}px`;
 }
 
-// The numbers' module; a calculation asked for before it is there is answered when it is.
+function fitTexts(window) {
+  for (const element of window.querySelectorAll(".client label, .client button"))
+    fit(element);
+}
+
+function show(output, text) {
+  output.textContent = text;
+  fit(output);
+}
+
+// The numbers' module, which the page's head began to fetch (`numbers`); a calculation
+// asked for before it is there is answered when it is.
 let core = null;
 let waiting = null;
 // Compiled as it arrives where the server calls it WebAssembly, else once it is whole; a
@@ -122,7 +139,7 @@ const imports = {
   env: { emscripten_notify_memory_growth() {} },
   wasi_snapshot_preview1: { proc_exit(status) { throw new Error(`exit ${status}`); } },
 };
-const loading = fetch(desktop.dataset.module)
+const loading = numbers
   .then((response) => (response.headers.get("content-type") === "application/wasm"
     ? WebAssembly.instantiateStreaming(response, imports)
     : response.arrayBuffer().then((module) => WebAssembly.instantiate(module, imports))))
@@ -162,10 +179,15 @@ function calculate(button) {
   }, 100);
 }
 
-// The alert's own button closes it; the focus goes back to the button that calculated.
+// The alert's own button closes it, and the focus goes back to the button that calculated:
+// the browser puts it back itself, and only where one does not is it put there, never
+// taken from where the visitor has moved it meanwhile.
 function report(button) {
   alert.showModal();
-  alert.addEventListener("close", () => button.focus(), { once: true });
+  alert.addEventListener("close", () => {
+    if (!document.activeElement || document.activeElement === document.body)
+      button.focus();
+  }, { once: true });
 }
 
 // What each button does, by the action the page names on it.
@@ -197,19 +219,37 @@ for (const window of windows) {
       raise(window);
   });
   window.addEventListener("pointerdown", () => raise(window));
-  // Moved by its title bar.
+  // Moved by its title bar, and a sizable one resized by its corner.
   const title = window.querySelector(".title");
-  title.addEventListener("pointerdown", (event) => {
+  drags(title, (event) => {
     if (event.target.closest(".close"))
-      return;
+      return null;
     const start = { x: event.clientX - window.offsetLeft, y: event.clientY - window.offsetTop };
-    title.setPointerCapture(event.pointerId);
-    const move = (moved) => {
+    return (moved) => {
       window.style.left = `${Math.max(0, moved.clientX - start.x)}px`;
       window.style.top = `${Math.max(0, moved.clientY - start.y)}px`;
     };
-    title.addEventListener("pointermove", move);
-    title.addEventListener("pointerup", () => title.removeEventListener("pointermove", move), { once: true });
+  });
+  const grip = window.querySelector(".grip");
+  const client = window.querySelector(".client");
+  drags(grip, (event) => {
+    const start = { x: event.clientX - client.offsetWidth, y: event.clientY - client.offsetHeight };
+    return (moved) => {
+      client.style.width = `${Math.max(100, moved.clientX - start.x)}px`;
+      client.style.height = `${Math.max(20, moved.clientY - start.y)}px`;
+    };
+  });
+}
+
+// While the pointer pressed on `handle` moves, what `start` made of the press follows it.
+function drags(handle, start) {
+  handle?.addEventListener("pointerdown", (event) => {
+    const move = start(event);
+    if (!move)
+      return;
+    handle.setPointerCapture(event.pointerId);
+    handle.addEventListener("pointermove", move);
+    handle.addEventListener("pointerup", () => handle.removeEventListener("pointermove", move), { once: true });
   });
 }
 
@@ -218,6 +258,7 @@ raise(windows.find(isOpen)); // where the page's style puts it, at the top left
 // worker that keeps the page for visits without a network.
 addEventListener("load", () => {
   document.fonts.forEach((face) => face.load());
+  document.fonts.ready.then(() => windows.filter(isOpen).forEach(fitTexts));
   navigator.serviceWorker?.register("service-worker.js");
 });
 loading.then(() => performance.mark("kvarnel-ready"));

@@ -31,21 +31,22 @@ std::string tableRules(const std::string &id, const TableDrawing &d)
 }
 
 // A cell's text: its face and colour, its margins, and its base line below the top of the
-// cell's content, where the line the cell's style strikes puts it whatever the face. A
-// merged density's cell is not seen, and needs no base line.
-std::string cellStyle(const TableDrawing &d, const TableText &text, int top, std::string rule)
+// cell's content, which is below the rule above the cell, where the strut the page's style
+// strikes puts it whatever the face. A merged density's cell is not seen, and needs none.
+std::string cellStyle(const TableDrawing &d, const TableText &text, int top, int rule,
+                      std::string declared)
 {
     const int gradeWidth = d.gradeColumn.end;
     const double left = text.column == 0 ? text.left : text.left - d.densityColumn.begin;
     const double right =
         text.column == 0 ? gradeWidth - text.right : d.densityColumn.end - text.right;
-    rule += declarations({{"font", cssFont(text.font, "0")},
-                          {"color", cssColour(text.colour)},
-                          {"padding-left", cssLength(left)},
-                          {"padding-right", cssLength(right)}});
+    declared += declarations({{"font", cssFont(text.font, "0")},
+                              {"color", cssColour(text.colour)},
+                              {"padding-left", cssLength(left)},
+                              {"padding-right", cssLength(right)}});
     if (!text.centredDown)
-        rule += declarations({{"--baseline", cssLength(text.baseline - top)}});
-    return rule;
+        declared += declarations({{"--baseline", cssLength(text.baseline - top - rule)}});
+    return declared;
 }
 
 class TableMarkup
@@ -62,9 +63,8 @@ class TableMarkup
         Element head("thead");
         head.add(
             row(m_drawing.header.end)
-                .add(cell("th", m_drawing.texts[0], 0, {}).set("scope", "col"))
-                .add(
-                    cell("th", m_drawing.texts[1], 0, {}).set("scope", "col").set("data-density")));
+                .add(cell("th", m_drawing.texts[0], 0).set("scope", "col"))
+                .add(cell("th", m_drawing.texts[1], 0).set("scope", "col").set("data-density")));
         Element table("table");
         table.add(Element("caption").set("tabindex", "-1").text(m_table.window.caption))
             .add(Element("colgroup").add(Element("col").set("class", "grade")).add(Element("col")))
@@ -84,14 +84,23 @@ class TableMarkup
                                  m_style.classFor(declarations({{"height", cssLength(height)}})));
     }
 
-    Element cell(std::string_view tag, const TableText &text, int top, std::string rule)
+    // A cell in the class of its style, with the rule above it, if any, as its top border.
+    Element cell(std::string_view tag, const TableText &text, int top,
+                 const reference::Band *band = nullptr)
     {
+        std::string border;
+        int rule = 0;
+        if (band) {
+            rule = band->rule.end - band->rule.begin;
+            border = declarations(
+                {{"border-top", cssLength(rule) + " solid " + cssColour(band->colour)}});
+        }
         return Element(tag)
-            .set("class", m_style.classFor(cellStyle(m_drawing, text, top, std::move(rule))))
+            .set("class", m_style.classFor(cellStyle(m_drawing, text, top, rule, border)))
             .text(text.text);
     }
 
-    // The rows, each from the end of the one above, a band's rule as its cells' top border.
+    // The rows, each from the end of the one above: a band's rule is its cells' top border.
     Element body()
     {
         Element body("tbody");
@@ -99,21 +108,18 @@ class TableMarkup
         std::size_t text = 2; // after the headers
         int top = m_drawing.header.end;
         for (const reference::Span &slot : m_drawing.rows) {
-            std::string gradeRule, densityRule;
-            if (band < m_drawing.bands.size() && m_drawing.bands[band].rule.begin == top) {
-                const reference::Band &b = m_drawing.bands[band++];
-                gradeRule = declarations({{"border-top", cssLength(b.rule.end - b.rule.begin) +
-                                                             " solid " + cssColour(b.colour)}});
-                if (b.crossesDensity)
-                    densityRule = gradeRule;
-            }
+            const reference::Band *above = nullptr;
+            if (band < m_drawing.bands.size() && m_drawing.bands[band].rule.begin == top)
+                above = &m_drawing.bands[band++];
             const TableText &grade = m_drawing.texts[text++];
             const TableText &density =
                 m_table.merged ? m_drawing.texts.back() : m_drawing.texts[text++];
-            Element densityCell = cell("td", density, top, densityRule).set("data-density");
+            Element densityCell =
+                cell("td", density, top, above && above->crossesDensity ? above : nullptr)
+                    .set("data-density");
             if (m_table.merged)
                 densityCell.set("data-merged");
-            body.add(row(slot.end - top).add(cell("td", grade, top, gradeRule)).add(densityCell));
+            body.add(row(slot.end - top).add(cell("td", grade, top, above)).add(densityCell));
             top = slot.end;
         }
         return body;

@@ -117,7 +117,10 @@ Element windowOf(const WindowFrame &frame, const Element &client, StyleSheet &st
                  .set("aria-label", "Закрыть «" + caption + "»")
                  .set("data-action", actions::close)
                  .text("×"));
-    return window.add(title).add(client);
+    window.add(title).add(client);
+    if (frame.border == design::Border::Sizable)
+        window.add(Element("div").set("class", "grip").set("aria-hidden", "true"));
+    return window;
 }
 
 Element mainWindow(StyleSheet &style)
