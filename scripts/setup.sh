@@ -21,10 +21,11 @@ web_packages=(emscripten fonttools python3-brotli brotli gzip)
 # shellcheck disable=SC2034
 windows_test_packages=(wine wine64 xvfb xauth xfwm4 dbus icoutils binutils-mingw-w64-x86-64)
 
-# The page's tests need Chromium, and Node.js with npm for Playwright: Debian's, unless the
-# machine has a Node.js of its own (whose npm Debian's would clash with).
+# The page's tests need Debian's three engines (Chromium; Firefox ESR; WebKitGTK with its
+# WebDriver server and MiniBrowser), and Node.js with npm for their drivers: Debian's,
+# unless the machine has a Node.js of its own (whose npm Debian's would clash with).
 install_web_test_tools() {
-    install_missing chromium
+    install_missing chromium firefox-esr webkit2gtk-driver
     command -v npm >/dev/null || install_missing nodejs npm
 }
 

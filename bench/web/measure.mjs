@@ -14,7 +14,8 @@ import { mkdtemp, writeFile } from "node:fs/promises";
 import { tmpdir } from "node:os";
 import { join } from "node:path";
 import { gzipSync } from "node:zlib";
-import { launch, serve } from "../../tests/e2e/web/browser.mjs";
+import { launch } from "../../tests/e2e/web/engines.mjs";
+import { serve } from "../../tests/e2e/web/site.mjs";
 
 const [rounds, page, ...others] = process.argv.slice(2);
 const floor = await mkdtemp(join(tmpdir(), "floor-"));
@@ -33,7 +34,7 @@ for (const file of files) {
 }
 console.log(`${"first visit".padEnd(32)} ${String(total).padStart(7)} bytes gzipped (at most 100,000)`);
 
-const browser = await launch();
+const browser = await launch("chromium");
 const sites = await Promise.all([floor, page, ...others].map((folder) => serve(folder)));
 // When the page's timeline has the entry of that type and name, from navigation; null if it
 // has none within 30 s (a page that sets no such mark).
@@ -52,24 +53,23 @@ const paint = sites.map(() => []);
 const result = sites.map(() => []);
 for (let round = 0; round < Number(rounds); ++round) {
   for (const [i, site] of sites.entries()) {
-    const context = await browser.newContext();
-    const visit = await context.newPage();
+    const visit = await browser.open();
     if (i === 1) {
       // The calculate button pressed as soon as the page has read it, by the page itself.
-      await visit.addInitScript(() => addEventListener("DOMContentLoaded", () => {
-        const area = document.getElementById("Form1-Label6");
+      await visit.driver.evaluateOnNewDocument(() => addEventListener("DOMContentLoaded", () => {
+        const area = document.querySelector("[data-result=area]");
         new MutationObserver(() => area.textContent && performance.mark("first-result"))
           .observe(area, { childList: true, characterData: true, subtree: true });
-        document.getElementById("Form1-Command2").click();
+        document.querySelector("[data-action=calculate]").click();
       }));
     }
-    await visit.goto(site.url, { waitUntil: "commit" });
+    await visit.driver.goto(site.url, { waitUntil: "domcontentloaded" });
     const [painted, answered] = await Promise.all([timeOf(visit, "paint", "first-contentful-paint"),
       i > 0 ? timeOf(visit, "mark", i === 1 ? "first-result" : "kvarnel-shown") : null]);
     paint[i].push(painted);
     if (answered !== null)
       result[i].push(answered);
-    await context.close();
+    await visit.close();
   }
 }
 await browser.close();

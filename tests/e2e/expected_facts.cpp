@@ -10,6 +10,7 @@
 #include "design/units.h"
 #include "pipe_cases.h"
 #include "reference/catalogue_form.h"
+#include "reference/table_drawing.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -46,12 +47,61 @@ QJsonObject window(const WindowFrame &frame, std::span<const Control> controls)
                             {"rect", QJsonArray{r.left, r.top, r.width, r.height}}};
         if (c.buddy >= 0)
             control.insert("names", controls[static_cast<std::size_t>(c.buddy)].name);
+        if (c.width == Width::FitsText)
+            control.insert("widens", true);
         described.append(control);
     }
     return {{"name", frame.name},
             {"caption", text(frame.caption)},
             {"size", size(frame.client)},
             {"controls", described}};
+}
+
+QJsonArray span(kvarnel::reference::Span s)
+{
+    return {s.begin, s.end};
+}
+
+QJsonArray colour(kvarnel::reference::Rgb c)
+{
+    return {c.red, c.green, c.blue};
+}
+
+// How a table is drawn, in pixels from its top-left corner: every edge, every rule with its
+// colour, and every text with its colour and its base line.
+QJsonObject drawing(const kvarnel::reference::DensityTable &table)
+{
+    const kvarnel::reference::TableDrawing d = kvarnel::reference::drawingOf(table);
+    QJsonArray rows, bands, texts;
+    for (kvarnel::reference::Span row : d.rows)
+        rows.append(span(row));
+    for (const kvarnel::reference::Band &band : d.bands) {
+        bands.append(QJsonObject{{"rule", span(band.rule)},
+                                 {"colour", colour(band.colour)},
+                                 {"crossesDensity", band.crossesDensity}});
+    }
+    for (const kvarnel::reference::TableText &t : d.texts) {
+        QJsonObject described{{"text", text(t.text)},
+                              {"colour", colour(t.colour)},
+                              {"column", t.column},
+                              {"baseline", t.baseline}};
+        if (t.centredDown)
+            described.insert("down", span(t.down));
+        texts.append(described);
+    }
+    using namespace kvarnel::reference::table_colours;
+    return {{"size", QJsonArray{d.width, d.height}},
+            {"header", span(d.header)},
+            {"rows", rows},
+            {"bands", bands},
+            {"gradeColumn", span(d.gradeColumn)},
+            {"greyRule", span(d.greyRule)},
+            {"densityColumn", span(d.densityColumn)},
+            {"whiteRule", span(d.whiteRule)},
+            {"texts", texts},
+            {"cell", colour(silver)},
+            {"greyColour", colour(grey)},
+            {"whiteColour", colour(white)}};
 }
 
 } // namespace
@@ -78,7 +128,8 @@ int main(int argc, char *argv[])
             {"size", size(table.window.client)},
             {"headers", QJsonArray{text(table.header.grade), text(table.header.density)}},
             {"grades", grades},
-            {"densities", densities}});
+            {"densities", densities},
+            {"drawing", drawing(table)}});
     }
     QJsonArray cases; // the results with a full stop; none where the calculation overflows
     for (const PipeCase &c : pipeCases) {

@@ -16,15 +16,12 @@ import json
 import os
 import subprocess
 import sys
-import time
 
-import gi
-
-gi.require_version("Atspi", "2.0")
-from gi.repository import Atspi, Gio, GLib  # noqa: E402
+from atspi_client import Atspi, GLib, caption, check, children, descendants, find, \
+    press, text_of, verdict, wait_for
+from gi.repository import Gio
 
 Role = Atspi.Role
-failures = []
 events = []
 
 with open(os.environ["KVARNEL_FACTS"], encoding="utf-8") as facts_file:
@@ -37,66 +34,8 @@ BOXES, RESULTS = ([c["text"] for c in MAIN["controls"] if KIND.get(c.get("names"
                   for kind in ("textbox", "result"))
 
 
-def check(what, actual, expected):
-    if actual != expected:
-        failures.append(f"{what}: got {actual!r}, expected {expected!r}")
-        print(f"FAIL  {what}: got {actual!r}, expected {expected!r}")
-    else:
-        print(f"PASS  {what}")
-
-
-def wait_for(what, find, timeout=10.0):
-    deadline = time.monotonic() + timeout
-    while time.monotonic() < deadline:
-        while GLib.MainContext.default().iteration(False):
-            pass  # the events that have come in
-        found = find()
-        if found:
-            return found
-        time.sleep(0.05)
-    raise SystemExit(f"FAIL  gave up waiting for {what}")
-
-
-def children(node):
-    try:
-        return [c for c in (node.get_child_at_index(i) for i in range(node.get_child_count())) if c]
-    except GLib.Error:
-        return []  # gone meanwhile, such as a message box just closed
-
-
-def descendants(node):
-    for child in children(node):
-        yield child
-        yield from descendants(child)
-
-
-def find(root, role, name=None):
-    for node in descendants(root):
-        try:
-            if node.get_role() == role and (name is None or node.get_name() == name):
-                return node
-        except GLib.Error:
-            pass  # gone meanwhile
-    return None
-
-
 def window(app, title):
     return next((w for w in children(app) if w.get_name() == title), None)
-
-
-def text_of(node):
-    return Atspi.Text.get_text(node, 0, Atspi.Text.get_character_count(node))
-
-
-def caption(node):
-    for relation in node.get_relation_set():
-        if relation.get_relation_type() == Atspi.RelationType.LABELLED_BY:
-            return relation.get_target(0).get_name()
-    return None
-
-
-def press(node):
-    Atspi.Action.do_action(node, 0)  # "press", the first action of a Qt button
 
 
 def on_event(event):
@@ -294,11 +233,7 @@ def main():
         listener.deregister("object:state-changed:showing")
         program.terminate()
         program.wait(timeout=10)
-    if failures:
-        print(f"{len(failures)} failed")
-        return 1
-    print("all passed")
-    return 0
+    return verdict()
 
 
 if __name__ == "__main__":

@@ -1,81 +1,84 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The page as its visitors meet it: a build of it (KVARNEL_PAGE, build/page) served on
-// 127.0.0.1 and opened in Debian's Chromium, driven by Playwright. Windows and controls are
-// found as the page tells screen readers about them, by the captions and texts of the
-// program's own description (KVARNEL_FACTS, which expected_facts writes).
+// The page as its visitors meet it: a build of it (KVARNEL_PAGE) served on 127.0.0.1 and
+// opened in KVARNEL_ENGINE under KVARNEL_LANGUAGE's settings. Windows and controls are
+// found by the names of the program's own description (KVARNEL_FACTS, which
+// expected_facts writes), which the page gives them as ids, as the desktop gives them as
+// object names.
 import assert from "node:assert/strict";
 import { readFile } from "node:fs/promises";
 
-export { launch, serve } from "./browser.mjs";
+import { engine, launch as launchEngine } from "./engines.mjs";
+
+export { engine };
+export { serve } from "./site.mjs";
 
 export const facts = JSON.parse(await readFile(process.env.KVARNEL_FACTS, "utf8"));
 export const language = process.env.KVARNEL_LANGUAGE || "ru";
 // A number as the program writes it in that language.
 export const shown = (number) => (language === "ru" ? number.replace(".", ",") : number);
-// The text of a control of the main window, by its name: text("Command2").
-export const text = (name) => facts.mainWindow.controls.find((c) => c.name === name).text;
-export const main = facts.mainWindow.caption;
-export const catalogue = facts.catalogue.caption;
-// The captions of the boxes and of the results, in tab order.
-const captionsOf = (kind) => facts.mainWindow.controls
-  .filter((c) => facts.mainWindow.controls.find((named) => named.name === c.names)?.kind === kind)
-  .map((c) => c.text);
-export const boxes = captionsOf("textbox");
-export const results = captionsOf("result");
+export const main = facts.mainWindow;
+export const catalogue = facts.catalogue;
+export const windows = [main, catalogue, ...facts.tables];
 
-// Everything the page says on its console is kept, so that a test can ask for none of it.
-export async function open(browser, site, options = {}) {
-  const context = await browser.newContext({ locale: language, ...options });
-  const page = await context.newPage();
-  page.said = [];
-  page.on("console", (message) => page.said.push(`${message.type()}: ${message.text()}`));
-  page.on("pageerror", (error) => page.said.push(`error: ${error.message}`));
+// The engine under test, in the visitor's language.
+export const launch = (options) => launchEngine(engine, { language, ...options });
+
+// A window, and a control of it, by their names: control("Command2").
+export const window = (name) => `#${name}`;
+export const control = (name, of = main.name) => `#${of}-${name}`;
+export const closeBox = (name) => `#${name} .close`;
+// The main window's boxes and results, in tab order, which is the calculation's order.
+const controlsOf = (kind) => main.controls.filter((c) => c.kind === kind).map((c) => control(c.name));
+export const boxes = controlsOf("textbox");
+export const results = controlsOf("result");
+
+// Polls `read` in the page until it answers `expected`, or fails saying what it waited for.
+export async function until(page, read, expected, what, { args = [], timeout = 5000 } = {}) {
+  let answer;
+  for (const end = Date.now() + timeout; ; await new Promise((r) => setTimeout(r, 50))) {
+    answer = await page.evaluate(read, ...args);
+    if (JSON.stringify(answer) === JSON.stringify(expected) || Date.now() > end)
+      break;
+  }
+  assert.deepEqual(answer, expected, `${what}${page.said.length ? `; the page said ${page.said}` : ""}`);
+}
+
+// The page opened, once its script has made a window the active one; `prepare` readies
+// the browser's page before that.
+export async function open(browser, site, size, prepare = async () => {}) {
+  const page = await browser.open(size);
+  await prepare(page);
   await page.goto(site.url);
+  await until(page, () => document.querySelector(".window.active") !== null, true, "the page's script to start");
   return page;
 }
 
-// A window is a dialog named by its caption; a control in it by its role and name.
-export const window = (page, caption) => page.getByRole("dialog", { name: caption, exact: true });
-export const control = (page, caption, role, name) =>
-  window(page, caption).getByRole(role, { name, exact: true });
-export const button = (page, name, caption = main) => control(page, caption, "button", name);
-export const box = (page, index) => control(page, main, "textbox", boxes[index]);
-export const result = (page, index) => control(page, main, "status", results[index]);
+export const textOf = (page, selector) =>
+  page.evaluate((s) => { const e = document.querySelector(s); return e.value ?? e.textContent; }, selector);
+export const isFocused = (page, selector) =>
+  page.evaluate((s) => document.activeElement === document.querySelector(s), selector);
+export const isShown = (page, selector) =>
+  page.evaluate((s) => { const e = document.querySelector(s); return !!e && e.checkVisibility(); }, selector);
 
-export async function clientSize(dialog) {
-  const client = await dialog.locator(".client").boundingBox();
-  return [Math.round(client.width), Math.round(client.height)];
-}
-
-// Closed by its close box, as a user closes it.
-export const closeBox = (dialog) => dialog.locator(".title .close");
-
-// Into the three boxes in order, each filled anew as a user types.
+// Into the three boxes in order, each emptied, then typed into key by key.
 export async function enter(page, texts) {
   for (const [index, typed] of texts.entries()) {
-    await box(page, index).fill("");
-    await box(page, index).pressSequentially(typed);
+    await page.evaluate((s) => { const box = document.querySelector(s); box.value = ""; box.focus(); }, boxes[index]);
+    await page.type(typed);
   }
-}
-
-// What `read` answers, once it answers `expected` (or the time is up).
-export async function until(read, expected, timeout = 5000) {
-  let answer;
-  for (const end = Date.now() + timeout; Date.now() < end; await new Promise((r) => setTimeout(r, 50))) {
-    answer = await read();
-    if (answer === expected)
-      break;
-  }
-  return answer;
 }
 
 // What the page shows in both results, once it shows it.
-export async function assertResults(page, expected, message = "") {
-  for (const [index, value] of expected.entries())
-    assert.equal(await until(() => result(page, index).textContent(), value), value,
-      `${message} ${results[index]}`);
-}
+export const assertResults = (page, expected, what = "the results") =>
+  until(page, (ids) => ids.map((id) => document.querySelector(id).textContent), expected, what,
+    { args: [results] });
 
 // Whether the page shows the pipe of 57, 3.5 and 8800: 587.965 mm² and 5.174092 kg/m.
-export const assertCalculated = (page, message) =>
-  assertResults(page, [shown("587.965"), shown("5.174092")], message);
+export const assertCalculated = (page, what) =>
+  assertResults(page, [shown("587.965"), shown("5.174092")], what);
+
+// A window's client area, in CSS pixels.
+export const clientSize = (page, name) => page.evaluate((s) => {
+  const { width, height } = document.querySelector(`${s} .client`).getBoundingClientRect();
+  return [width, height];
+}, window(name));
