@@ -85,6 +85,18 @@ needs_newer_root() {
     esac
 }
 
+# Whether this machine is Debian's release as Debian ships it, Node.js and all: the page's
+# tests stand for a release's users only on its own Node.js (Debian 12's is 18), not on
+# one installed beside it, as some machines have.
+is_stock_debian() {
+    local release="$1" id version
+    id=$(. /etc/os-release && echo "$ID")
+    version=$(. /etc/os-release && echo "${VERSION_ID:-}")
+    [ "$id" = debian ] && [ "${version%%.*}" = "$release" ] || return 1
+    ! command -v node >/dev/null \
+        || dpkg-query -W -f='${Maintainer}' nodejs 2>/dev/null | grep -q '^Debian '
+}
+
 # Runs a script again in a Debian root of the release and brings back the folders it makes:
 #   in_root 13 build-windows -- "$0" "$@"
 in_root() {
