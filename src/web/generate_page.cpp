@@ -10,6 +10,7 @@
 // or writes every text the tables show, for their faces to be cut to:
 //   generate_page --table-texts FILE
 #include "design/main_form.h"
+#include "design/units.h"
 #include "reference/density_tables.h"
 #include "reference/table_drawing.h"
 #include "web/markup.h"
@@ -318,7 +319,14 @@ void generate(const Inputs &inputs)
 
     StyleSheet style;
     style.add(pageCss + faceRules(site, inputs));
-    style.add(rule(".client", {{"font", cssFont(kvarnel::design::dialogFont)}}));
+    style.add(rule(".client, #alert .body", {{"font", cssFont(kvarnel::design::dialogFont)}}));
+    // On a narrow screen every window is scaled by what fits the calculator to its width,
+    // or where that is too wide, by what fits the window itself.
+    const int calculatorWidth = kvarnel::design::toPixels(MainForm::frame.client).width;
+    style.add("@container page (max-width: 480px) {\n" +
+              rule("#desktop, #alert",
+                   {{"--screen", "calc(var(--room) / " + std::to_string(calculatorWidth) + ")"}}) +
+              rule(".window", {{"--k", "min(var(--screen), var(--fits))"}}) + "}\n");
     style.add(rule(".client table",
                    {{"background", cssColour(kvarnel::reference::table_colours::silver)}}));
     const std::string body =

@@ -40,15 +40,12 @@ function raise(window) {
   used.push(window);
 }
 
-// Right of the rightmost open window, or where that leaves no room, cascading down from
-// the top right; a window wider than the screen is scaled down to fit it.
-function place(window) {
-  const gap = 12;
+// Right of the rightmost of the windows placed, or where that leaves no room, cascading
+// down from the top right; on a phone, whose screen a window fills, over the others.
+function place(window, others = windows.filter((other) => other !== window && isOpen(other))) {
+  const gap = parseFloat(getComputedStyle(window).left) || 0;
   const room = document.documentElement.clientWidth;
-  const scale = Math.min(1, room / window.offsetWidth);
-  window.style.transform = scale < 1 ? `scale(${scale})` : "";
-  const width = window.offsetWidth * scale;
-  const others = windows.filter((other) => other !== window && isOpen(other));
+  const width = window.offsetWidth;
   let x = Math.max(0, ...others.map((other) => other.getBoundingClientRect().right + scrollX)) + gap;
   let y = gap;
   if (x + width > room) {
@@ -58,6 +55,17 @@ function place(window) {
   window.style.left = `${Math.max(0, Math.min(x, room - width))}px`;
   window.style.top = `${y}px`;
 }
+
+// A screen turned, or a browser window made narrower or wider: the open windows laid out
+// again, at their new scale, in the order they were used.
+addEventListener("resize", () => {
+  const placed = [];
+  for (const window of used) {
+    window.style.left = window.style.top = "";
+    place(window, placed);
+    placed.push(window);
+  }
+});
 
 // Where the desktop puts the focus in a window: its first button, or its table.
 function focusIn(window) {
@@ -110,12 +118,14 @@ function end() {
 // may be long; a caption or a button's text only where a browser lays the face out wider
 // than it was designed for (WebKitGTK with whole-pixel glyph advances, say).
 function fit(element) {
-  element.dataset.size ??= getComputedStyle(element).fontSize;
-  element.style.fontSize = element.dataset.size;
+  element.style.fontSize = "";
+  const style = getComputedStyle(element);
   const text = document.createRange();
   text.selectNodeContents(element);
-  for (let size = parseFloat(element.dataset.size); size > 1 &&
-    text.getBoundingClientRect().width > element.clientWidth; size -= 0.5)
+  // The width inside its frame, to the fraction of a pixel (clientWidth rounds it).
+  const room = () => element.getBoundingClientRect().width - parseFloat(style.borderLeftWidth) -
+    parseFloat(style.borderRightWidth) - parseFloat(style.paddingLeft) - parseFloat(style.paddingRight);
+  for (let size = parseFloat(style.fontSize); size > 1 && text.getBoundingClientRect().width > room(); size -= 0.5)
     element.style.fontSize = `${size - 0.5}px`;
 }
 

@@ -9,10 +9,12 @@
 
 namespace kvarnel::web {
 
+// `--k` is the CSS length of one of the description's pixels in the window at hand: 1px,
+// or on a narrow screen what fits the window to the screen's width (page.css).
 std::string cssLength(double pixels)
 {
     std::ostringstream out;
-    out << pixels << "px";
+    out << "calc(var(--k) * " << pixels << ")";
     return out.str();
 }
 

@@ -12,7 +12,8 @@
 // style sheet they are gathered in.
 namespace kvarnel::web {
 
-// A length of the description in CSS pixels; pixels become CSS here and nowhere else.
+// A length of the description's pixels in CSS, at the window's scale; the description's
+// pixels become CSS here and nowhere else.
 std::string cssLength(double pixels);
 
 std::string cssColour(reference::Rgb colour);

@@ -97,6 +97,10 @@ Element windowOf(const WindowFrame &frame, const Element &client, StyleSheet &st
 {
     const std::string id = frame.name;
     const design::PixelSize size = design::toPixels(frame.client);
+    // What fits it to a narrow screen: as many CSS pixels to each of its own as leaves the
+    // room that the screen has for a window.
+    style.add(
+        rule("#" + id, {{"--fits", "calc(var(--room) / " + std::to_string(size.width) + ")"}}));
     style.add(rule("#" + id + " .client",
                    {{"width", cssLength(size.width)}, {"height", cssLength(size.height)}}));
     Element window("section");

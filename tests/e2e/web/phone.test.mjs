@@ -79,21 +79,51 @@ test("57, 3.5 and 8800 give 587,965 and 5,174092 however the keyboard types them
   await page.close();
 });
 
-test("every window can be reached whole and closed, the widest scaled down to fit", async () => {
-  const page = await openPhone();
-  const { width } = phone.viewport;
+// Where a window stands in the page, and how far the page reaches.
+const frameOf = (page, name) => page.evaluate((s) => {
+  const box = document.querySelector(s).getBoundingClientRect();
+  return { left: box.left + scrollX, top: box.top + scrollY, right: box.right + scrollX, bottom: box.bottom + scrollY,
+    width: document.documentElement.clientWidth, height: document.documentElement.scrollHeight };
+}, p.window(name));
+
+const screens = [[360, 740], [390, 844], [430, 932]].flatMap(([width, height]) =>
+  [{ width, height, held: "upright" }, { width: height, height: width, held: "sideways" }]);
+
+for (const screen of screens) {
+  test(`every window can be reached whole and closed, ${screen.width} × ${screen.height}, held ${screen.held}`,
+    async () => {
+      const page = await p.open(browser, site, undefined, (opened) => opened.driver.emulate(
+        { ...phone, viewport: { ...phone.viewport, width: screen.width, height: screen.height } }));
+      await tap(page, p.control("Command1"));
+      for (const [index, window] of p.windows.entries()) {
+        if (index > 1)
+          await tap(page, p.control(p.catalogue.controls[index - 2].name, p.catalogue.name));
+        const frame = await frameOf(page, window.name);
+        assert.ok(frame.left >= 0 && frame.right <= frame.width && frame.top >= 0 && frame.bottom <= frame.height,
+          `${window.name} within the page: ${JSON.stringify(frame)}`);
+        if (index > 1) {
+          await page.evaluate((s) => document.querySelector(s).scrollIntoView(), p.closeBox(window.name));
+          await tap(page, p.closeBox(window.name));
+          assert.ok(!(await p.isShown(page, p.window(window.name))), `${window.name} closed`);
+        }
+      }
+      await page.close();
+    });
+}
+
+test("turning the phone lays the open windows out again, at their new scale", async () => {
+  const [upright, sideways] = screens;
+  const page = await p.open(browser, site, undefined, (opened) => opened.driver.emulate(phone));
   await tap(page, p.control("Command1"));
-  for (const [index, window] of p.windows.entries()) {
-    if (index > 1)
-      await tap(page, p.control(p.catalogue.controls[index - 2].name, p.catalogue.name));
-    assert.ok(await p.isShown(page, p.window(window.name)), window.name);
-    const frame = await (await page.driver.$(p.window(window.name))).boundingBox();
-    assert.ok(frame.x >= 0 && frame.x + frame.width <= width + 0.5, `${window.name}: ${JSON.stringify(frame)}`);
-    if (index > 1) {
-      await tap(page, p.closeBox(window.name));
-      assert.ok(!(await p.isShown(page, p.window(window.name))), `${window.name} closed`);
-    }
-  }
-  assert.ok(await p.isShown(page, p.window(p.catalogue.name)));
+  const turn = (screen) => page.driver.setViewport({ ...phone.viewport, width: screen.width, height: screen.height });
+  const frames = async () => [await frameOf(page, p.main.name), await frameOf(page, p.catalogue.name)];
+  const [main, catalogue] = await frames();
+  assert.ok(catalogue.left === main.left && catalogue.right === main.right, "one over the other, as wide as the screen");
+  await turn(sideways);
+  const [wide, beside] = await frames();
+  assert.equal(wide.right - wide.left, p.main.size[0] + 2, "the desktop's size on a wide screen");
+  assert.ok(beside.left >= wide.right && beside.right <= beside.width, "beside each other");
+  await turn(upright);
+  assert.deepEqual(await frames(), [main, catalogue], "as they were");
   await page.close();
 });
