@@ -263,7 +263,11 @@ function drags(handle, start) {
   });
 }
 
-raise(windows.find(isOpen)); // where the page's style puts it, at the top left
+// The calculator, where the page's style puts it, at the top left, with the focus where
+// the desktop's starts.
+const first = windows.find(isOpen);
+raise(first);
+focusIn(first);
 // Once the page is there: the tables' faces, so that a table opens in them, and the
 // worker that keeps the page for visits without a network.
 addEventListener("load", () => {

@@ -137,9 +137,6 @@ Element mainWindow(StyleSheet &style)
             if (binding.control == static_cast<int>(index))
                 control.set(binding.attribute, binding.value);
         }
-        // The focus starts on the first button, as the desktop's does.
-        if (index == MainForm::Command1)
-            control.set("autofocus");
         client.add(control);
     }
     return windowOf(MainForm::frame, client, style, true);

@@ -16,7 +16,8 @@ const said = (page) => page.said.filter((line) => !line.startsWith("log") && !li
 test("calculates, speaks both results once, and Enter and Esc in a box do nothing", async () => {
   const page = await open();
   assert.deepEqual(await p.clientSize(page, p.main.name), p.main.size);
-  assert.ok(await p.isFocused(page, p.control("Command1")), "the focus starts on Command1");
+  await p.until(page, (s) => document.activeElement === document.querySelector(s), true,
+    "the focus starts on Command1", { args: [p.control("Command1")] });
   await page.evaluate(() => {
     window.spoken = [];
     const region = document.querySelector("[role=status][aria-live=polite]");
