@@ -14,7 +14,7 @@ namespace kvarnel::web {
 std::string cssLength(double pixels)
 {
     std::ostringstream out;
-    out << "calc(var(--k) * " << pixels << ")";
+    out << "calc(var(--k)*" << pixels << ")";
     return out.str();
 }
 
