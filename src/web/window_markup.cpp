@@ -49,8 +49,6 @@ std::string idOf(const WindowFrame &frame, const Control &control)
 std::string styleOf(const WindowFrame &frame, const Control &control)
 {
     std::string style = cssBox(control.rect);
-    if (control.font)
-        style += declarations({{"font", cssFont(*control.font)}});
     if (control.width == design::Width::FitsText) {
         const design::WidthRange range = design::widthRange(control, frame.client);
         style += declarations({{"width", "max-content"},
@@ -60,12 +58,19 @@ std::string styleOf(const WindowFrame &frame, const Control &control)
     return style;
 }
 
-// A control where the description puts it, of the element its kind is read as.
-Element controlOf(const WindowFrame &frame, std::span<const Control> controls, std::size_t index)
+// A control where the description puts it, of the element its kind is read as. Its own
+// font is its class's, so that the page's script may set a smaller size over it and take
+// that away again.
+Element controlOf(const WindowFrame &frame, std::span<const Control> controls, std::size_t index,
+                  StyleSheet &style)
 {
     const Control &control = controls[index];
     const auto element = [&](std::string_view tag) {
-        return Element(tag).set("id", idOf(frame, control)).set("style", styleOf(frame, control));
+        Element made(tag);
+        made.set("id", idOf(frame, control)).set("style", styleOf(frame, control));
+        if (control.font)
+            made.set("class", style.classFor(declarations({{"font", cssFont(*control.font)}})));
+        return made;
     };
     switch (control.kind) {
     case ControlKind::Label: {
@@ -132,7 +137,7 @@ Element mainWindow(StyleSheet &style)
     Element client("div");
     client.set("class", "client");
     for (std::size_t index = 0; index < std::size(MainForm::controls); ++index) {
-        Element control = controlOf(MainForm::frame, MainForm::controls, index);
+        Element control = controlOf(MainForm::frame, MainForm::controls, index, style);
         for (const Binding &binding : mainBindings) {
             if (binding.control == static_cast<int>(index))
                 control.set(binding.attribute, binding.value);
@@ -148,7 +153,7 @@ Element catalogueWindow(StyleSheet &style)
     Element client("div");
     client.set("class", "client");
     for (std::size_t index = 0; index < CatalogueForm::buttonCount; ++index) {
-        client.add(controlOf(CatalogueForm::frame, CatalogueForm::controls, index)
+        client.add(controlOf(CatalogueForm::frame, CatalogueForm::controls, index, style)
                        .set("data-action", actions::open)
                        .set("data-opens", reference::densityTables[index].window.name));
     }

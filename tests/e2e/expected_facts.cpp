@@ -44,7 +44,8 @@ QJsonObject window(const WindowFrame &frame, std::span<const Control> controls)
         QJsonObject control{{"name", c.name},
                             {"kind", kinds[static_cast<int>(c.kind)]},
                             {"text", text(c.text)},
-                            {"rect", QJsonArray{r.left, r.top, r.width, r.height}}};
+                            {"rect", QJsonArray{r.left, r.top, r.width, r.height}},
+                            {"fontPixels", pointsToPixels(c.font.value_or(dialogFont).points)}};
         if (c.buddy >= 0)
             control.insert("names", controls[static_cast<std::size_t>(c.buddy)].name);
         if (c.width == Width::FitsText)

@@ -52,32 +52,32 @@ const boxes = (selectors) => page.evaluate((list) => list.map((selector) => {
 }), selectors);
 
 // A caption or a button's text may not run out of its control in any engine, nor a result,
-// long as it may be; each is shown smaller than its control's own size only as far as it
-// must, half a pixel larger it would run out.
-const textsOutside = () => page.evaluate(() => [...document.querySelectorAll(".window.open .client > *")]
-  .map((control) => {
-    const text = document.createRange();
-    text.selectNodeContents(control);
-    const outside = () => {
-      const shown = text.getBoundingClientRect(), box = control.getBoundingClientRect();
-      // Across, to the pixel, inside a button's frame; down, where an engine's line may
-      // stand out by a fraction.
-      const frame = control.offsetWidth - control.clientWidth ? 1 : 0;
-      return shown.width && (shown.left < box.left + frame || shown.right > box.right - frame ||
-        shown.top < box.top - 1 || shown.bottom > box.bottom + 1 ||
-        box.right > control.closest(".client").getBoundingClientRect().right);
-    };
-    const size = parseFloat(getComputedStyle(control).fontSize);
-    const set = control.style.fontSize;
-    control.style.fontSize = "";
-    const own = parseFloat(getComputedStyle(control).fontSize);
-    control.style.fontSize = `${size + 0.5}px`;
-    const larger = outside();
-    control.style.fontSize = set;
-    if (outside())
-      return `${control.id} runs out: ${control.textContent}`;
-    return size < own && !larger ? `${control.id} is smaller than it need be: ${control.textContent}` : null;
-  }).filter(Boolean));
+// long as it may be; each is shown in its font's size, scaled, or smaller only as far as it
+// must: half a pixel larger it would run out.
+const textsAmiss = (sizes) => page.evaluate((described) => Object.entries(described).map(([id, size]) => {
+  const control = document.getElementById(id);
+  const text = document.createRange();
+  text.selectNodeContents(control);
+  const outside = () => {
+    const shown = text.getBoundingClientRect(), box = control.getBoundingClientRect();
+    // Across, to the pixel, inside a button's frame; down, where an engine's line may
+    // stand out by a fraction.
+    const frame = control.offsetWidth - control.clientWidth ? 1 : 0;
+    return shown.width && (shown.left < box.left + frame || shown.right > box.right - frame ||
+      shown.top < box.top - 1 || shown.bottom > box.bottom + 1 ||
+      box.right > control.closest(".client").getBoundingClientRect().right);
+  };
+  const shown = parseFloat(getComputedStyle(control).fontSize);
+  const set = control.style.fontSize;
+  control.style.fontSize = `${shown + 0.5}px`;
+  const larger = outside();
+  control.style.fontSize = set;
+  if (outside())
+    return `${id} runs out: ${control.textContent}`;
+  if (shown > size + 0.01 || (shown < size - 0.01 && !larger))
+    return `${id} is shown at ${shown} pixels, not ${size}: ${control.textContent}`;
+  return null;
+}).filter(Boolean), sizes);
 
 // Every control of the calculator and the catalogue in its place, and its text inside it;
 // on a phone, the calculator's text legible and every button large enough for a finger.
@@ -86,7 +86,13 @@ async function checkControls() {
   await page.click(p.control("Command2"));
   await p.assertResults(page, ["1085.1212", "9.58053507479999"].map(p.shown));
   await page.click(p.control("Command1"));
-  assert.deepEqual(await textsOutside(), []);
+  const sizes = {};
+  for (const window of [p.main, p.catalogue]) {
+    const k = await factorOf(window.size[0]);
+    for (const control of window.controls.filter((c) => c.kind !== "textbox"))
+      sizes[`${window.name}-${control.name}`] = control.fontPixels * k;
+  }
+  assert.deepEqual(await textsAmiss(sizes), []);
   for (const window of [p.main, p.catalogue]) {
     const k = await factorOf(window.size[0]);
     near(await p.clientSize(page, window.name), window.size, k, window.name);
