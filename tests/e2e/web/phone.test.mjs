@@ -115,7 +115,11 @@ test("turning the phone lays the open windows out again, at their new scale", as
   const [upright, sideways] = screens;
   const page = await p.open(browser, site, undefined, (opened) => opened.driver.emulate(phone));
   await tap(page, p.control("Command1"));
-  const turn = (screen) => page.driver.setViewport({ ...phone.viewport, width: screen.width, height: screen.height });
+  // Turned, once the page has had a frame to hear of it: a resize is told before a frame.
+  const turn = async (screen) => {
+    await page.driver.setViewport({ ...phone.viewport, width: screen.width, height: screen.height });
+    await page.evaluate(() => new Promise((done) => requestAnimationFrame(() => requestAnimationFrame(done))));
+  };
   const frames = async () => [await frameOf(page, p.main.name), await frameOf(page, p.catalogue.name)];
   const [main, catalogue] = await frames();
   assert.ok(catalogue.left === main.left && catalogue.right === main.right, "one over the other, as wide as the screen");
