@@ -143,11 +143,11 @@ class WebKit {
     this.name = "webkit";
   }
 
+  // As its first page's session tells it.
   async version() {
-    const page = await this.open();
-    const version = (await page.session.getCapabilities()).get("browserVersion");
-    await page.close();
-    return `WebKitGTK ${version}`;
+    if (!this.browserVersion)
+      await (await this.open()).close();
+    return `WebKitGTK ${this.browserVersion}`;
   }
 
   // A browser of its own for every page, at that viewport: the window is made larger by
@@ -163,6 +163,7 @@ class WebKit {
     await window.setRect({ width, height });
     const [innerWidth, innerHeight] = await session.executeScript(() => [innerWidth, innerHeight]);
     await window.setRect({ width: 2 * width - innerWidth, height: 2 * height - innerHeight });
+    this.browserVersion ??= (await session.getCapabilities()).get("browserVersion");
     this.page = new WebKitPage(session);
     return this.page;
   }
@@ -210,5 +211,11 @@ class WebKitPage {
     return PNG.sync.write(part);
   }
 
-  close() { return this.session.quit(); }
+  // Once: a session that has quit cannot be asked to again.
+  async close() {
+    if (!this.closed) {
+      this.closed = true;
+      await this.session.quit();
+    }
+  }
 }
