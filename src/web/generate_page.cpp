@@ -171,11 +171,16 @@ std::string faceRules(Site &site, const Inputs &inputs)
     return rules;
 }
 
-// The ten windows, the calculator open.
+// The widest screen, in CSS pixels, on which the windows are scaled to its width: a phone
+// held upright.
+constexpr int narrowScreen = 480;
+
+// The ten windows, the calculator open, and the width below which they are scaled, for the
+// page's script to lay them out again where the scale changes.
 std::string windows(StyleSheet &style)
 {
     Element desktop("main");
-    desktop.set("id", "desktop");
+    desktop.set("id", "desktop").set("data-narrow", std::to_string(narrowScreen));
     desktop.add(mainWindow(style)).add(catalogueWindow(style));
     for (const kvarnel::reference::DensityTable &table : kvarnel::reference::densityTables)
         desktop.add(tableWindow(table, style));
@@ -323,7 +328,7 @@ void generate(const Inputs &inputs)
     // On a narrow screen every window is scaled by what fits the calculator to its width,
     // or where that is too wide, by what fits the window itself.
     const int calculatorWidth = kvarnel::design::toPixels(MainForm::frame.client).width;
-    style.add("@container page (max-width: 480px) {\n" +
+    style.add("@container page (max-width: " + std::to_string(narrowScreen) + "px) {\n" +
               rule("#desktop, #alert",
                    {{"--screen", "calc(var(--room) / " + std::to_string(calculatorWidth) + ")"}}) +
               rule(".window", {{"--k", "min(var(--screen), var(--fits))"}}) + "}\n");

@@ -43,7 +43,7 @@ function raise(window) {
 // Right of the rightmost of the windows placed, or where that leaves no room, cascading
 // down from the top right; on a phone, whose screen a window fills, over the others.
 function place(window, others = windows.filter((other) => other !== window && isOpen(other))) {
-  const gap = parseFloat(getComputedStyle(window).left) || 0;
+  const gap = parseFloat(getComputedStyle(document.body).getPropertyValue("--gap"));
   const room = document.documentElement.clientWidth;
   const width = window.offsetWidth;
   let x = Math.max(0, ...others.map((other) => other.getBoundingClientRect().right + scrollX)) + gap;
@@ -56,9 +56,16 @@ function place(window, others = windows.filter((other) => other !== window && is
   window.style.top = `${y}px`;
 }
 
-// A screen turned, or a browser window made narrower or wider: the open windows laid out
-// again, at their new scale, in the order they were used.
+// A screen turned, or a browser window made so narrow or so wide that the windows' scale
+// changes: the open windows laid out again, at their new scale, in the order they were
+// used. Where the scale stays, as it does on a desktop, they stay where they were moved.
+const narrow = Number(desktop.dataset.narrow); // CSS pixels: the widest screen they are scaled on
+let width = document.documentElement.clientWidth;
 addEventListener("resize", () => {
+  const was = width;
+  width = document.documentElement.clientWidth;
+  if (width === was || (width > narrow && was > narrow))
+    return;
   const placed = [];
   for (const window of used) {
     window.style.left = window.style.top = "";
