@@ -33,10 +33,11 @@ export const boxes = controlsOf("textbox");
 export const results = controlsOf("result");
 
 // Polls `read` in the page until it answers `expected`, or fails saying what it waited for.
+// A page that is loading again has no script to ask for a moment: the poll asks again.
 export async function until(page, read, expected, what, { args = [], timeout = 5000 } = {}) {
   let answer;
   for (const end = Date.now() + timeout; ; await new Promise((r) => setTimeout(r, 50))) {
-    answer = await page.evaluate(read, ...args);
+    answer = await page.evaluate(read, ...args).catch((error) => `no answer: ${error.message}`);
     if (JSON.stringify(answer) === JSON.stringify(expected) || Date.now() > end)
       break;
   }
