@@ -44,7 +44,7 @@ test("calculates, speaks both results once, and Enter and Esc in a box do nothin
   assert.ok(await p.isFocused(page, p.control("Command3")), "the focus stays on Command3");
   // A reload brings no typed value back.
   await p.enter(page, ["57"]);
-  await page.reload();
+  await p.reload(page);
   await p.until(page, (box) => document.querySelector(box).value, "", "an empty box after a reload",
     { args: [p.boxes[0]] });
   assert.deepEqual(said(page), []);
@@ -149,7 +149,7 @@ test("opens without a network once visited", async () => {
     "the page kept by its service worker", { timeout: 10000 });
   site.offline = true;
   try {
-    await page.reload();
+    await p.reload(page);
     await p.enter(page, ["57", "3.5", "8800"]);
     await page.click(p.control("Command2"));
     await p.assertCalculated(page, "offline");

@@ -54,6 +54,15 @@ export async function open(browser, site, size, prepare = async () => {}) {
   return page;
 }
 
+// The page loaded again, once the new page's script has started: an engine may answer the
+// reload before the page it leaves is gone.
+export async function reload(page) {
+  await page.evaluate(() => { window.left = true; });
+  await page.reload();
+  await until(page, () => !window.left && document.querySelector(".window.active") !== null, true,
+    "the page's script to start again");
+}
+
 export const textOf = (page, selector) =>
   page.evaluate((s) => { const e = document.querySelector(s); return e.value ?? e.textContent; }, selector);
 export const isFocused = (page, selector) =>
