@@ -22,6 +22,8 @@ const layouts = [
 ];
 
 let site, browser, page, layout;
+// CSS pixels: the widest screen, a phone's held upright, on which the windows are scaled.
+const narrow = 480;
 before(async () => { site = await p.serve(); browser = await p.launch(); });
 after(async () => { await browser.close(); await site.close(); });
 
@@ -30,7 +32,7 @@ after(async () => { await browser.close(); await site.close(); });
 async function factorOf(width) {
   const [screen, gap] = await page.evaluate(() => [document.documentElement.clientWidth,
     parseFloat(getComputedStyle(document.body).getPropertyValue("--gap"))]);
-  if (screen > 480)
+  if (screen > narrow)
     return 1;
   const room = screen - 2 * gap - 2;
   return Math.min(room / p.main.size[0], room / width);
@@ -86,15 +88,18 @@ async function checkControls() {
   await page.click(p.control("Command2"));
   await p.assertResults(page, ["1085.1212", "9.58053507479999"].map(p.shown));
   await page.click(p.control("Command1"));
+  const shownWindows = [p.main, p.catalogue];
+  const factors = [];
+  for (const window of shownWindows)
+    factors.push(await factorOf(window.size[0]));
   const sizes = {};
-  for (const window of [p.main, p.catalogue]) {
-    const k = await factorOf(window.size[0]);
+  for (const [at, window] of shownWindows.entries()) {
     for (const control of window.controls.filter((c) => c.kind !== "textbox"))
-      sizes[`${window.name}-${control.name}`] = control.fontPixels * k;
+      sizes[`${window.name}-${control.name}`] = control.fontPixels * factors[at];
   }
   assert.deepEqual(await textsAmiss(sizes), []);
-  for (const window of [p.main, p.catalogue]) {
-    const k = await factorOf(window.size[0]);
+  for (const [at, window] of shownWindows.entries()) {
+    const k = factors[at];
     near(await p.clientSize(page, window.name), window.size, k, window.name);
     const shown = await boxes(window.controls.map((c) => p.control(c.name, window.name)));
     for (const [index, control] of window.controls.entries()) {
@@ -112,7 +117,7 @@ async function checkControls() {
     parseFloat(getComputedStyle(document.querySelector(`${s} .client`)).fontSize),
     [...document.querySelectorAll(".window.open button")].map((b) => [b.offsetWidth, b.offsetHeight])],
   p.window(p.main.name));
-  if (layout.width <= 480) {
+  if (layout.width <= narrow) {
     assert.ok(font >= 12, `the calculator's text is ${font} CSS pixels`);
     assert.deepEqual(buttons.filter(([w, h]) => w < 24 || h < 24), [], "buttons of at least 24 × 24");
   }
@@ -245,7 +250,7 @@ for (const each of layouts) {
       await page.evaluate(() => document.fonts.ready.then(() => undefined));
       // MiniBrowser's own bars keep its window wider than a phone's screen, though narrow.
       const width = await page.evaluate(() => document.documentElement.clientWidth);
-      assert.equal(width <= 480, layout.width <= 480, `a page ${width} pixels wide`);
+      assert.equal(width <= narrow, layout.width <= narrow, `a page ${width} pixels wide`);
     });
     after(() => page.close());
     test("the calculator and the catalogue: every control in its place", checkControls);
